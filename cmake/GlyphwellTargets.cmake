@@ -1,0 +1,31 @@
+# Helpers that give every target of the project the same warnings and include root.
+
+function(gw_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+endfunction()
+
+# gw_library(name SOURCES ... LINKS ...): one library per src/ folder. LINKS names exactly
+# the folders (and external libraries) it builds on, so the layering reads from CMake.
+function(gw_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  gw_target_defaults(${name})
+endfunction()
+
+# gw_test(name SOURCES ... LINKS ... [GUI]): a GoogleTest program registered with ctest.
+# GUI tests get a main() that creates an offscreen QApplication.
+function(gw_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  if(ARG_GUI)
+    target_link_libraries(${name} PRIVATE ${ARG_LINKS} gw_testmain_gui)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LINKS} gw_testmain_core)
+  endif()
+  gw_target_defaults(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

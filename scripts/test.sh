@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds everything and runs the whole test suite.
+# GW_SANITIZE=1 builds the tests with AddressSanitizer + UBSan in build-asan instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+if [ "${GW_SANITIZE:-0}" = "1" ]; then
+  build_dir=build-asan
+  scripts/build.sh "$build_dir" -DGW_SANITIZE=ON -DGW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+  export ASAN_OPTIONS="detect_leaks=0:halt_on_error=1:abort_on_error=1"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+else
+  build_dir=build
+  scripts/build.sh "$build_dir"
+fi
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)" --timeout 300

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One font as the program sees it: a TrueType face stored in a file (a .ttf file or one face
+// of a .ttc collection) or a screen font known only by its face name. Names come from the
+// file's `name` table, read lazily: assigning a file name reads only the full name; the other
+// names are read on first demand. All strings are UTF-8.
+class TFontInfo {
+public:
+    TFontInfo() = default;
+    virtual ~TFontInfo() = default;
+    TFontInfo(const TFontInfo&) = delete;
+    TFontInfo& operator=(const TFontInfo&) = delete;
+
+    bool Loaded() const { return loaded_; }
+    const std::string& FileName() const { return fileName_; }
+    // Stores path when such a file exists and, with AutoRead, reads the full name.
+    // A path that does not exist changes nothing.
+    void SetFileName(const std::string& path);
+    const std::string& FullName() const { return fullName_; }
+    void SetFullName(const std::string& name) { fullName_ = name; }
+
+    // Lazy names: read the whole name set from the file the first time one is asked for.
+    const std::string& Copyright();
+    const std::string& FamilyName();
+    const std::string& StyleName();
+    const std::string& Version();
+    const std::string& Trademark();
+
+    bool AutoRead() const { return autoRead_; }
+    void SetAutoRead(bool value) { autoRead_ = value; }
+    std::uint32_t FaceOffset() const { return faceOffset_; }
+    void SetFaceOffset(std::uint32_t offset) { faceOffset_ = offset; }
+    std::uint16_t LangID() const { return langId_; }
+    std::uint32_t FileSize() const { return fileSize_; }
+    bool Selected() const { return selected_; }
+    void SetSelected(bool value) { selected_ = value; }
+
+    // Copies source into this record without opening any file.
+    void Assign(TFontInfo& source);
+    // Reads the names from the file: only the full name (name ID 4), or all the others.
+    void ReadFontNames(bool fullNameOnly);
+
+private:
+    bool loaded_ = false;
+    std::string fileName_;
+    std::string fullName_;
+    std::string copyright_;
+    std::string familyName_;
+    std::string styleName_;
+    std::string version_;
+    std::string trademark_;
+    bool autoRead_ = true;
+    std::uint32_t faceOffset_ = 0;
+    std::uint16_t langId_ = 0;
+    std::uint32_t fileSize_ = 0;
+    bool selected_ = false;
+};

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalogue/fontinfo.h"
+#include "platform/services.h"
+
+enum TFontListMode : std::uint8_t { flmScreen = 0, flmInstalled = 1, flmFolders = 2, flmNone = 255 };
+// Every value other than stName sorts as stPath.
+enum TSortType : std::uint8_t { stPath = 1, stName = 2 };
+
+class TFontList;
+using TNotifyEvent = std::function<void(TFontList& sender)>;
+using TLoadEvent =
+    std::function<void(TFontList& sender, TFontListMode mode, bool& abort, const std::string& info)>;
+
+// The ordered, owning collection of font records every view of the program works on. It
+// fills itself from one of three sources (its mode), keeps five folder slots, a sort order,
+// change notifications with update brackets, load progress callbacks, and the files that
+// failed to load ("error.log").
+class TFontList {
+public:
+    // services may be null for lists that are only filled by Assign (nothing is loaded then).
+    explicit TFontList(bool manageResources, const platform::Services* services = nullptr);
+    virtual ~TFontList();
+    TFontList(const TFontList&) = delete;
+    TFontList& operator=(const TFontList&) = delete;
+
+    int GetCount() const { return static_cast<int>(items_.size()); }
+    // Throws std::out_of_range "List index out of bounds(<index>)".
+    TFontInfo& GetItems(int index) const;
+    // Takes ownership of record.
+    void SetItems(int index, TFontInfo* record);
+    int GetFolderCount() const;
+    std::string GetFolders(int index) const;
+    void SetFolders(int index, const std::string& path);
+    bool GetUpdating() const { return updateCount_ != 0; }
+
+    TFontListMode Mode() const { return mode_; }
+    void SetMode(TFontListMode mode);
+    TSortType SortType() const { return sortType_; }
+    void SetSortType(TSortType sortType);
+    bool AutoLoad() const { return autoLoad_; }
+    void SetAutoLoad(bool value) { autoLoad_ = value; }
+    bool ManageResources() const { return manageResources_; }
+    void SetManageResources(bool value) { manageResources_ = value; }
+
+    void Add(TFontInfo* record);             // takes ownership
+    void Add(const std::string& name);       // a screen font record
+    void Delete(int index);
+    void Clear();
+    void Assign(const TFontList& source);
+    void Assign(const std::vector<std::string>& names);
+    int Find(const std::string& name) const;
+    int IndexOf(const std::string& name) const { return Find(name); }
+    int IndexOfFileName(const std::string& path) const;
+    void Sort();
+    void BeginUpdate();
+    void EndUpdate();
+
+    void LoadFonts(TFontListMode mode);
+    void Refresh();
+    void LoadScreenFonts();
+    void LoadInstalledFonts();
+    void LoadFolders();
+    void LoadFontsInFolder(const std::string& path);
+    void ScanFolder(const std::string& path);
+    void AddTTC(const std::string& path);
+    int AddFolder(const std::string& path);
+    void RemoveFolder(const std::string& path);
+
+    // The files that failed during the current load, with their Windows error codes.
+    const std::vector<std::pair<std::string, int>>& Errors() const { return errors_; }
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnLoaded;
+    TLoadEvent OnLoadBegin;
+    TLoadEvent OnLoadProgress;
+    TNotifyEvent OnLoadEnd;
+
+protected:
+    virtual void Change();
+
+private:
+    std::vector<std::unique_ptr<TFontInfo>> items_;
+    std::vector<std::pair<std::string, int>> errors_;
+    std::uint8_t updateCount_ = 0;
+    TFontListMode mode_ = flmNone;
+    TSortType sortType_ = stName;
+    std::array<std::string, 5> folders_;
+    bool autoLoad_ = true;
+    bool manageResources_;
+    const platform::Services* services_;
+};
+
+// RAII guard for BeginUpdate/EndUpdate, so every path closes the bracket.
+class FontListUpdate {
+public:
+    explicit FontListUpdate(TFontList& list) : list_(list) { list_.BeginUpdate(); }
+    ~FontListUpdate() { list_.EndUpdate(); }
+    FontListUpdate(const FontListUpdate&) = delete;
+    FontListUpdate& operator=(const FontListUpdate&) = delete;
+
+private:
+    TFontList& list_;
+};
+
+// The name of the installed-fonts registry key (kept for the messages that show it).
+std::string GetFontRegKey();
+// The installed .ttf/.ttc entries: out is replaced when the source answers.
+void GetInstalledFontFiles(platform::InstalledFonts& source, std::vector<std::string>& out);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+// INI files with private-profile semantics: sections and keys are found ignoring case,
+// writing creates the file and the section, every call opens the file by name and keeps
+// no handle. Text is written as UTF-8; lines end in CR LF, LF or CR on reading.
+// Garbage lines and lines without '=' are ignored by key lookups.
+class IniFile {
+public:
+    explicit IniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+    const std::string& FileName() const { return fileName_; }
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const;
+    // An integer that does not parse reads as the default.
+    int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+    // Section names in file order.
+    std::vector<std::string> ReadSections() const;
+    // Key names of a section in file order.
+    std::vector<std::string> ReadSection(const std::string& section) const;
+    // Key/value pairs of a section in file order.
+    std::vector<std::pair<std::string, std::string>> ReadSectionValues(const std::string& section) const;
+    bool SectionExists(const std::string& section) const;
+
+    // Writers return false when the file could not be written.
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+    bool WriteInteger(const std::string& section, const std::string& key, int value);
+    bool WriteBool(const std::string& section, const std::string& key, bool value);
+    bool EraseSection(const std::string& section);
+    bool DeleteKey(const std::string& section, const std::string& key);
+
+private:
+    std::string fileName_;
+};
+
+}  // namespace platform
