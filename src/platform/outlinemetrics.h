@@ -6,8 +6,13 @@
 
 namespace platform {
 
-// Outline text metrics of one face at a pixel height, in pixels.
+// Outline text metrics of one face at a character (em) height in pixels, in pixels except
+// emSquare (font units). ascent/descent/lineGap are the outline (typographic) values;
+// height and the leadings are those of the text metrics (Windows ascent + descent).
 struct OutlineMetrics {
+    int height = 0;
+    int internalLeading = 0;
+    int externalLeading = 0;
     int ascent = 0;
     int descent = 0;
     int lineGap = 0;
