@@ -44,6 +44,8 @@ public:
     void ReadFontNames(bool fullNameOnly);
 
 private:
+    void EnsureLoaded();
+
     bool loaded_ = false;
     std::string fileName_;
     std::string fullName_;

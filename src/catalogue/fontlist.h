@@ -88,6 +88,16 @@ protected:
     virtual void Change();
 
 private:
+    void ReleaseResource(const TFontInfo& record);
+    void BroadcastFontChange();
+    void BroadcastAlways();
+    void RaiseNotify(const TNotifyEvent& event);
+    void RaiseLoad(const TLoadEvent& event, TFontListMode mode, bool& abort,
+                   const std::string& info);
+    void ScanFontFile(const std::string& path, bool& abort);
+    void WriteErrorLog() const;
+    platform::FontTable* FontTable() const;
+
     std::vector<std::unique_ptr<TFontInfo>> items_;
     std::vector<std::pair<std::string, int>> errors_;
     std::uint8_t updateCount_ = 0;

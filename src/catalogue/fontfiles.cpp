@@ -1,0 +1,85 @@
+#include "catalogue/fontfiles.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "platform/collation.h"
+
+namespace catalogue {
+
+std::vector<FolderEntry> ListFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return entries;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        struct stat info {};
+        if (::lstat(JoinPath(folder, name).c_str(), &info) != 0) {
+            continue;
+        }
+        entries.push_back({name, S_ISDIR(info.st_mode)});
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (name.empty()) {
+        return folder;
+    }
+    if (folder.empty()) {
+        return name;
+    }
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+bool HasExtensionI(std::string_view path, std::string_view ext) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+        return false;
+    }
+    const std::string_view own = path.substr(dot);
+    return own.size() == ext.size() && platform::StartsWithI(own, ext);
+}
+
+std::string FolderPart(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string NamePart(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool WriteLines(const std::string& file, const std::vector<std::string>& lines) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+}  // namespace catalogue

@@ -1,0 +1,108 @@
+#include "catalogue/fontinfo.h"
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+
+#include "catalogue/fontbytes.h"
+#include "catalogue/fontfiles.h"
+#include "catalogue/nametable.h"
+#include "platform/dialogs.h"
+#include "platform/language.h"
+
+namespace {
+
+void ShowReaderMessage(const std::string& text) {
+    platform::CurrentDialogs().MessageBox(text, "", platform::MsgButtons::Ok,
+                                          platform::MsgIcon::None);
+}
+
+}  // namespace
+
+void TFontInfo::SetFileName(const std::string& path) {
+    if (!catalogue::FileExists(path)) {
+        return;
+    }
+    fileName_ = path;
+    if (autoRead_) {
+        ReadFontNames(true);
+    }
+}
+
+const std::string& TFontInfo::Copyright() {
+    EnsureLoaded();
+    return copyright_;
+}
+
+const std::string& TFontInfo::FamilyName() {
+    EnsureLoaded();
+    return familyName_;
+}
+
+const std::string& TFontInfo::StyleName() {
+    EnsureLoaded();
+    return styleName_;
+}
+
+const std::string& TFontInfo::Version() {
+    EnsureLoaded();
+    return version_;
+}
+
+const std::string& TFontInfo::Trademark() {
+    EnsureLoaded();
+    return trademark_;
+}
+
+void TFontInfo::EnsureLoaded() {
+    if (!loaded_ && !fileName_.empty()) {
+        ReadFontNames(false);
+    }
+}
+
+void TFontInfo::Assign(TFontInfo& source) {
+    loaded_ = source.loaded_;
+    fileName_ = source.fileName_;
+    fullName_ = source.fullName_;
+    if (loaded_) {
+        copyright_ = source.Copyright();
+        familyName_ = source.FamilyName();
+        styleName_ = source.StyleName();
+        version_ = source.Version();
+        trademark_ = source.Trademark();
+    }
+    autoRead_ = source.autoRead_;
+    faceOffset_ = source.faceOffset_;
+    langId_ = source.langId_;
+    fileSize_ = source.fileSize_;
+    selected_ = source.selected_;
+}
+
+void TFontInfo::ReadFontNames(bool fullNameOnly) {
+    catalogue::FontBytes bytes(fileName_);
+    if (!bytes.Open()) {
+        return;
+    }
+    fileSize_ = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(bytes.Size(), std::numeric_limits<std::uint32_t>::max()));
+    const catalogue::NameRequest request{faceOffset_, platform::UserDefaultLangID(), langId_,
+                                         fullNameOnly};
+    catalogue::NameTargets targets{&copyright_, &familyName_, &styleName_, nullptr,
+                                   &fullName_,  &version_,    nullptr,     &trademark_};
+    catalogue::NameReadResult result;
+    try {
+        result = catalogue::ReadNames(bytes, request, targets);
+        if (result.error != catalogue::kNameOk) {
+            ShowReaderMessage(fileName_ + "\nInvalid TrueType Font! ErrorCode:" +
+                              std::to_string(result.error));
+        }
+    } catch (const std::exception&) {
+        ShowReaderMessage(fileName_ + "\nUnknown Error!!");
+    }
+    if (result.lastLang != 0) {
+        langId_ = result.lastLang;
+    }
+    if (!fullNameOnly) {
+        loaded_ = true;
+    }
+}

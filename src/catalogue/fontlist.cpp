@@ -1,0 +1,243 @@
+#include "catalogue/fontlist.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "catalogue/fontfiles.h"
+#include "platform/collation.h"
+#include "platform/fontchange.h"
+#include "platform/fonttable.h"
+#include "platform/installedfonts.h"
+
+namespace {
+
+std::out_of_range IndexError(const char* prefix, int index) {
+    return std::out_of_range(prefix + std::to_string(index) + ")");
+}
+
+bool ByName(const std::unique_ptr<TFontInfo>& a, const std::unique_ptr<TFontInfo>& b) {
+    return platform::CompareStr(a->FullName(), b->FullName()) < 0;
+}
+
+bool ByPath(const std::unique_ptr<TFontInfo>& a, const std::unique_ptr<TFontInfo>& b) {
+    const int folders = platform::CompareStrI(catalogue::FolderPart(a->FileName()),
+                                              catalogue::FolderPart(b->FileName()));
+    if (folders != 0) {
+        return folders < 0;
+    }
+    return platform::CompareStrI(catalogue::NamePart(a->FileName()),
+                                 catalogue::NamePart(b->FileName())) < 0;
+}
+
+}  // namespace
+
+TFontList::TFontList(bool manageResources, const platform::Services* services)
+    : manageResources_(manageResources), services_(services) {}
+
+TFontList::~TFontList() {
+    // The owner may already be half gone: it hears nothing more, but the font resources of
+    // folder fonts still leave the font table.
+    OnChange = nullptr;
+    OnLoaded = nullptr;
+    OnLoadBegin = nullptr;
+    OnLoadProgress = nullptr;
+    OnLoadEnd = nullptr;
+    Clear();
+}
+
+TFontInfo& TFontList::GetItems(int index) const {
+    if (index < 0 || index >= GetCount()) {
+        throw IndexError("List index out of bounds(", index);
+    }
+    return *items_[static_cast<std::size_t>(index)];
+}
+
+void TFontList::SetItems(int index, TFontInfo* record) {
+    std::unique_ptr<TFontInfo> owned(record);
+    if (index < 0 || index >= GetCount()) {
+        throw IndexError("List index out of bounds (", index);
+    }
+    auto& slot = items_[static_cast<std::size_t>(index)];
+    if (slot) {
+        ReleaseResource(*slot);
+    }
+    slot = std::move(owned);
+    Change();
+}
+
+int TFontList::GetFolderCount() const {
+    return static_cast<int>(std::count_if(folders_.begin(), folders_.end(),
+                                          [](const std::string& f) { return !f.empty(); }));
+}
+
+std::string TFontList::GetFolders(int index) const {
+    if (index < 0 || index >= static_cast<int>(folders_.size())) {
+        return {};
+    }
+    return folders_[static_cast<std::size_t>(index)];
+}
+
+void TFontList::SetFolders(int index, const std::string& path) {
+    if (mode_ == flmFolders || index < 0 || index >= static_cast<int>(folders_.size())) {
+        return;
+    }
+    folders_[static_cast<std::size_t>(index)] = path;
+}
+
+void TFontList::SetMode(TFontListMode mode) {
+    if (mode == mode_) {
+        return;
+    }
+    if (autoLoad_) {
+        LoadFonts(mode);
+        return;
+    }
+    Clear();
+    mode_ = mode;
+}
+
+void TFontList::SetSortType(TSortType sortType) {
+    if (sortType == sortType_) {
+        return;
+    }
+    sortType_ = sortType;
+    Sort();
+}
+
+void TFontList::Add(TFontInfo* record) {
+    items_.emplace_back(record);
+    Change();
+}
+
+void TFontList::Add(const std::string& name) {
+    auto record = std::make_unique<TFontInfo>();
+    record->SetFullName(name);
+    items_.push_back(std::move(record));
+    Change();
+}
+
+void TFontList::Delete(int index) {
+    if (index < 0 || index >= GetCount()) {
+        throw IndexError("List index out of bounds(", index);
+    }
+    ReleaseResource(*items_[static_cast<std::size_t>(index)]);
+    items_.erase(items_.begin() + index);
+    Change();
+    BroadcastFontChange();
+}
+
+void TFontList::Clear() {
+    for (const auto& record : items_) {
+        ReleaseResource(*record);
+    }
+    items_.clear();
+    Change();
+    BroadcastFontChange();
+}
+
+void TFontList::Assign(const TFontList& source) {
+    {
+        FontListUpdate update(*this);
+        Clear();
+        sortType_ = source.sortType_;
+        items_.reserve(source.items_.size());
+        for (const auto& record : source.items_) {
+            auto copy = std::make_unique<TFontInfo>();
+            copy->Assign(*record);
+            items_.push_back(std::move(copy));
+        }
+        mode_ = source.mode_;
+        folders_ = source.folders_;
+    }
+    RaiseNotify(OnLoaded);
+}
+
+void TFontList::Assign(const std::vector<std::string>& names) {
+    {
+        FontListUpdate update(*this);
+        Clear();
+        for (const std::string& name : names) {
+            Add(name);
+        }
+        mode_ = flmScreen;
+    }
+    RaiseNotify(OnLoaded);
+}
+
+int TFontList::Find(const std::string& name) const {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (platform::CompareStrI(items_[i]->FullName(), name) == 0) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int TFontList::IndexOfFileName(const std::string& path) const {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (platform::CompareStrI(items_[i]->FileName(), path) == 0) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void TFontList::Sort() {
+    // Stable, so records that compare equal (screen fonts by path) keep their load order.
+    std::stable_sort(items_.begin(), items_.end(), sortType_ == stName ? ByName : ByPath);
+    Change();
+}
+
+void TFontList::BeginUpdate() {
+    ++updateCount_;
+}
+
+void TFontList::EndUpdate() {
+    if (updateCount_ > 0) {
+        --updateCount_;
+    }
+    Change();
+}
+
+void TFontList::Change() {
+    if (updateCount_ == 0 && OnChange) {
+        OnChange(*this);
+    }
+}
+
+void TFontList::ReleaseResource(const TFontInfo& record) {
+    if (manageResources_ && mode_ == flmFolders && FontTable() != nullptr) {
+        FontTable()->RemoveFontFile(record.FileName());
+    }
+}
+
+void TFontList::BroadcastFontChange() {
+    if (manageResources_ && mode_ != flmInstalled && services_ != nullptr &&
+        services_->fontChange != nullptr) {
+        services_->fontChange->Broadcast();
+    }
+}
+
+void TFontList::RaiseNotify(const TNotifyEvent& event) {
+    if (event) {
+        event(*this);
+    }
+}
+
+platform::FontTable* TFontList::FontTable() const {
+    return services_ != nullptr ? services_->fontTable : nullptr;
+}
+
+std::string GetFontRegKey() {
+    return "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+}
+
+void GetInstalledFontFiles(platform::InstalledFonts& source, std::vector<std::string>& out) {
+    std::vector<std::string> files = source.Files();
+    out.clear();
+    for (std::string& file : files) {
+        if (catalogue::HasExtensionI(file, ".ttf") || catalogue::HasExtensionI(file, ".ttc")) {
+            out.push_back(std::move(file));
+        }
+    }
+}
