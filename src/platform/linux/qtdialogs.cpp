@@ -1,0 +1,132 @@
+#include "platform/linux/qtdialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace platform {
+namespace {
+
+using Choice = std::pair<QMessageBox::StandardButton, DialogResult>;
+
+std::vector<Choice> ChoicesFor(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return {{QMessageBox::Ok, IdOk}};
+        case MsgButtons::OkCancel:
+            return {{QMessageBox::Ok, IdOk}, {QMessageBox::Cancel, IdCancel}};
+        case MsgButtons::YesNo:
+            return {{QMessageBox::Yes, IdYes}, {QMessageBox::No, IdNo}};
+        case MsgButtons::YesNoCancel:
+            return {{QMessageBox::Yes, IdYes}, {QMessageBox::No, IdNo},
+                    {QMessageBox::Cancel, IdCancel}};
+        case MsgButtons::RetryCancel:
+            return {{QMessageBox::Retry, IdRetry}, {QMessageBox::Cancel, IdCancel}};
+        case MsgButtons::AbortRetryIgnore:
+            return {{QMessageBox::Abort, IdAbort}, {QMessageBox::Retry, IdRetry},
+                    {QMessageBox::Ignore, IdIgnore}};
+    }
+    return {{QMessageBox::Ok, IdOk}};
+}
+
+QMessageBox::Icon IconFor(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::None:
+            return QMessageBox::NoIcon;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Warning:
+            return QMessageBox::Warning;
+        case MsgIcon::Error:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// What closing the box with Escape or the title bar means: Cancel where there is one, the
+// only button of an OK box, and "No" for a yes/no question, as on the original platform
+// (which does not let a yes/no box close without an answer; "No" is the safe one).
+DialogResult EscapeResult(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return IdOk;
+        case MsgButtons::YesNo:
+            return IdNo;
+        case MsgButtons::AbortRetryIgnore:
+            return IdAbort;
+        default:
+            return IdCancel;
+    }
+}
+
+}  // namespace
+
+int QtDialogs::MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+                          MsgIcon icon, QWidget* owner) {
+    QMessageBox box(IconFor(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::NoButton, owner);
+    const std::vector<Choice> choices = ChoicesFor(buttons);
+    for (const auto& [button, result] : choices) {
+        box.addButton(button);
+        if (result == EscapeResult(buttons)) {
+            box.setEscapeButton(box.button(button));
+        }
+    }
+    box.setDefaultButton(choices.front().first);
+    const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const auto& [button, result] : choices) {
+        if (button == clicked) {
+            return result;
+        }
+    }
+    return EscapeResult(buttons);
+}
+
+int QtDialogs::InputString(const std::string& caption, const std::string& prompt,
+                           std::string& text, QWidget* owner) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(owner, QString::fromStdString(caption), QString::fromStdString(prompt),
+                              QLineEdit::Normal, QString::fromStdString(text), &ok);
+    if (!ok) {
+        return IdCancel;
+    }
+    text = answer.toStdString();
+    return IdOk;
+}
+
+std::string QtDialogs::BrowseForFolder(const std::string& title, const std::string& startFolder,
+                                       QWidget* owner) {
+    return QFileDialog::getExistingDirectory(owner, QString::fromStdString(title),
+                                             QString::fromStdString(startFolder))
+        .toStdString();
+}
+
+bool QtDialogs::ChooseColor(std::uint32_t& color, QWidget* owner) {
+    const QColor initial(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                         static_cast<int>((color >> 16) & 0xFF));
+    const QColor chosen = QColorDialog::getColor(initial, owner);
+    if (!chosen.isValid()) {
+        return false;
+    }
+    color = static_cast<std::uint32_t>(chosen.red()) |
+            (static_cast<std::uint32_t>(chosen.green()) << 8) |
+            (static_cast<std::uint32_t>(chosen.blue()) << 16);
+    return true;
+}
+
+std::string QtDialogs::SaveFileName(const std::string& title, const std::string& filter,
+                                    const std::string& initialPath, QWidget* owner) {
+    return QFileDialog::getSaveFileName(owner, QString::fromStdString(title),
+                                        QString::fromStdString(initialPath),
+                                        QString::fromStdString(filter))
+        .toStdString();
+}
+
+}  // namespace platform
