@@ -1,0 +1,115 @@
+#include "controls/ximagelabel.h"
+
+#include <QBitmap>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+TXImageLabel::TXImageLabel(QWidget* parent) : QLabel(parent) {}
+
+void TXImageLabel::SetCaption(const QString& caption) {
+    setText(caption);
+    AdjustBounds();
+    update();
+}
+
+// A picture without alpha takes its bottom-left pixel as the transparent colour, the way a
+// bitmap marked transparent is drawn.
+void TXImageLabel::SetImage(const QPixmap& image) {
+    image_ = image;
+    if (!image_.isNull() && !image_.hasAlphaChannel()) {
+        const QImage pixels = image_.toImage();
+        const QColor key = pixels.pixelColor(0, pixels.height() - 1);
+        image_.setMask(image_.createMaskFromColor(key, Qt::MaskInColor));
+    }
+    AdjustBounds();
+    update();
+}
+
+void TXImageLabel::SetLeftMargin(int value) {
+    if (value == leftMargin_) {
+        return;
+    }
+    leftMargin_ = value;
+    AdjustBounds();
+    update();
+}
+
+void TXImageLabel::SetRightMargin(int value) {
+    if (value == rightMargin_) {
+        return;
+    }
+    rightMargin_ = value;
+    AdjustBounds();
+    update();
+}
+
+void TXImageLabel::SetAutoSize(bool value) {
+    autoSize_ = value;
+    AdjustBounds();
+}
+
+int TXImageLabel::NaturalWidth() const {
+    const int imageWidth = image_.isNull() ? 0 : image_.width();
+    return fontMetrics().horizontalAdvance(text()) + imageWidth + leftMargin_ + rightMargin_ + 4;
+}
+
+void TXImageLabel::AdjustBounds() {
+    if (!autoSize_) {
+        return;
+    }
+    const int newWidth = NaturalWidth();
+    QRect bounds = geometry();
+    if (alignment() & Qt::AlignRight) {
+        bounds.setLeft(bounds.left() + bounds.width() - newWidth);
+    }
+    bounds.setWidth(newWidth);
+    setGeometry(bounds);
+    updateGeometry();
+}
+
+QSize TXImageLabel::sizeHint() const {
+    const int imageHeight = image_.isNull() ? 0 : image_.height();
+    return {NaturalWidth(), std::max(fontMetrics().height(), imageHeight)};
+}
+
+void TXImageLabel::DoDrawText(QPainter& painter, const QRect& rect) {
+    const QFontMetrics metrics(font());
+    const int textHeight = metrics.height();
+    int y = rect.top();
+    if (alignment() & Qt::AlignVCenter) {
+        y = rect.top() + (rect.height() - textHeight) / 2;
+    } else if (alignment() & Qt::AlignBottom) {
+        y = rect.top() + rect.height() - textHeight;
+    }
+    const int imageWidth = image_.isNull() ? 0 : image_.width();
+    const int captionWidth = metrics.horizontalAdvance(text());
+    // Right and centred captions are placed in what is left after picture and margins, so
+    // the caption never runs past the right edge.
+    const int room = width() - (imageWidth + leftMargin_ + 4) - rightMargin_;
+    int x = rect.left();
+    if (alignment() & Qt::AlignRight) {
+        x = room - captionWidth;
+    } else if (alignment() & Qt::AlignHCenter) {
+        x = (room - captionWidth) / 2;
+    }
+    if (!image_.isNull()) {
+        painter.drawPixmap(leftMargin_, (height() - image_.height()) / 2, image_);
+    }
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(x + imageWidth + leftMargin_ + 4, y + metrics.ascent(), text());
+}
+
+void TXImageLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DoDrawText(painter, contentsRect());
+}
+
+void TXImageLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        AdjustBounds();
+    }
+}
