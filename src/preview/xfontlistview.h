@@ -12,6 +12,12 @@
 #include "catalogue/fontlist.h"
 #include "platform/services.h"
 
+class QKeyEvent;
+class QMouseEvent;
+class QInputMethodEvent;
+class TSampleFontCache;
+class TRowPainter;
+
 // Sample-text style: a set of bold, italic, underline, strike-out.
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = std::uint8_t;
@@ -84,9 +90,36 @@ signals:
     void keyDown(QKeyEvent* event);
     void mouseDown(QMouseEvent* event);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
-    // Implementation details belong to the .cpp; members listed here are what the
-    // public interface needs.
+    int Count() const { return items_->GetCount(); }
+    void Raise(const TViewNotify& notify);
+    void ItemsChange();
+    void ResetItemHeight();
+    void ResetHeaderHeight();
+    void UpdateScrollBar();
+    void ScrollBarAction(int action);
+    void ScrollTo(int top);
+    void UpdateRow(int index);
+    void PaintEmpty(QPainter& painter);
+    void PaintAll(QPainter& painter);
+    void PaintRows(QPainter& painter, const QRegion& region);
+    void HandlePlainKey(const QKeyEvent& event);
+    void HandleShiftKey(int key);
+    void HandleTyped(const QString& text, bool controlHeld);
+    void HandleCharacter(char32_t code);
+    void MarkRange(int from, int to);
+
     const platform::Services& services_;
     std::unique_ptr<TFontList> items_;
     int itemIndex_ = -1;
@@ -106,4 +139,10 @@ private:
     bool borderSingle_ = true;
     std::string text_ = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
     std::string qsText_;
+    QString sampleText_;
+    QFont messageFont_;
+    std::unique_ptr<TSampleFontCache> fonts_;
+    std::unique_ptr<TRowPainter> rowPainter_;
+    QImage frame_;
+    QImage rowImage_;
 };

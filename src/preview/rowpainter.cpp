@@ -1,0 +1,133 @@
+#include "preview/rowpainter.h"
+
+#include <QLocale>
+#include <QStringLiteral>
+
+#include "preview/shadecolor.h"
+#include "preview/uifont.h"
+
+namespace {
+
+constexpr double kBandDelta[] = {-0.06, -0.18, -0.25};  // other rows, focused, focused+active
+constexpr double kShadowDelta = -0.009;
+constexpr double kInfoDelta = -0.7;
+constexpr int kTextFlags = Qt::AlignVCenter | Qt::TextSingleLine;
+
+}  // namespace
+
+QColor BgrToColor(std::uint32_t color) {
+    return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
+                  static_cast<int>((color >> 16) & 0xFFu));
+}
+
+TRowPainter::TRowPainter(TSampleFontCache& fonts)
+    : fonts_(fonts),
+      nameFont_(UiFont(QStringLiteral("Tahoma"), 8, true)),
+      infoFont_(UiFont(QStringLiteral("MS Sans Serif"), 8)) {}
+
+void TRowPainter::Begin(const RowPaintSettings& settings) {
+    settings_ = settings;
+    for (int kind = 0; kind < kBandKinds; ++kind) {
+        auto& shades = bandShades_[kind];
+        shades[0] = ShadeColor(settings.color, kBandDelta[kind]);
+        for (int line = 1; line <= kShadowLines; ++line) {
+            shades[line] = ShadeColor(shades[line - 1], kShadowDelta);
+        }
+    }
+}
+
+void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool focused,
+                       bool erase) {
+    if (erase) {
+        painter.fillRect(0, y, settings_.width, settings_.itemHeight,
+                         BgrToColor(settings_.color));
+    }
+    const BandKind kind =
+        !focused ? kPlainBand : (settings_.hasFocus ? kActiveBand : kFocusedBand);
+    DrawBand(painter, y, kind);
+    DrawName(painter, record, y, focused);
+    DrawFileInfo(painter, record, y, focused);
+    if (settings_.antiAlias) {
+        DrawSmoothSample(painter, record, y);
+    } else {
+        DrawPlainSample(painter, record, y);
+    }
+}
+
+void TRowPainter::DrawBand(QPainter& painter, int y, BandKind kind) const {
+    const auto& shades = bandShades_[kind];
+    const int bandWidth = settings_.width - 2;
+    const int shadowTop = settings_.headerHeight - kShadowLines;
+    painter.fillRect(0, y, bandWidth, shadowTop, BgrToColor(shades[0]));
+    for (int line = 0; line < kShadowLines; ++line) {
+        painter.fillRect(0, y + shadowTop + line, bandWidth, 1, BgrToColor(shades[line + 1]));
+    }
+    // The separator above the band repeats the darkest shadow line, closing off the row above.
+    painter.fillRect(0, y, bandWidth, 1, BgrToColor(shades[kShadowLines]));
+}
+
+void TRowPainter::DrawName(QPainter& painter, const TFontInfo& record, int y,
+                           bool focused) const {
+    std::uint32_t color = settings_.nameColor;
+    if (record.Selected()) {
+        color = settings_.selColor;
+    } else if (focused) {
+        color = settings_.color;
+    }
+    painter.setFont(nameFont_);
+    painter.setPen(BgrToColor(color));
+    const QRect box(8, y + 1, settings_.width - 1 - 8, settings_.headerHeight - 1);
+    painter.drawText(box, kTextFlags | Qt::AlignLeft, QString::fromUtf8(record.FullName()));
+}
+
+void TRowPainter::DrawFileInfo(QPainter& painter, const TFontInfo& record, int y,
+                               bool focused) const {
+    if (!settings_.showFileInfo || record.FileName().empty()) {
+        return;
+    }
+    const QString text = FileInfoText(record);
+    painter.setFont(infoFont_);
+    painter.setPen(BgrToColor(focused ? settings_.color : ShadeColor(settings_.color, kInfoDelta)));
+    const int left = settings_.width - painter.fontMetrics().horizontalAdvance(text) - 10;
+    const QRect box(left, y + 1, settings_.width - 1 - left, settings_.headerHeight - 1);
+    painter.drawText(box, kTextFlags | Qt::AlignLeft, text);
+}
+
+QString TRowPainter::FileInfoText(const TFontInfo& record) const {
+    const std::string& path = record.FileName();
+    const std::size_t slash = path.rfind('/');
+    const std::string shown =
+        settings_.showFullPath || slash == std::string::npos ? path : path.substr(slash + 1);
+    const qint64 kilobytes = record.FileSize() / 1024;
+    return QStringLiteral("%1 (%2 KB)").arg(QString::fromUtf8(shown), QLocale().toString(kilobytes));
+}
+
+void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, int y) {
+    const SampleFace& face = fonts_.Plain(record.FullName(), settings_.fontSize, settings_.fontStyle);
+    const QRect box(10, y + settings_.headerHeight, settings_.width - 2 - 10,
+                    settings_.itemHeight - 4 - settings_.headerHeight);
+    painter.save();
+    painter.setClipRect(box);
+    painter.setFont(face.font);
+    painter.setPen(BgrToColor(settings_.textColor));
+    painter.drawText(box, kTextFlags | Qt::AlignLeft, settings_.text);
+    painter.restore();
+}
+
+void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y) {
+    SampleFace& face = fonts_.Scaled(record.FullName(), settings_.fontSize, settings_.fontStyle,
+                                     TSupersampledText::kScale);
+    if (face.height <= 0 || settings_.width <= 0) {
+        return;
+    }
+    if (smoothRow_.width() != settings_.width || smoothRow_.height() != face.height) {
+        smoothRow_ = QImage(settings_.width, face.height, QImage::Format_RGB32);
+    }
+    smoothRow_.fill(BgrToColor(settings_.color));
+    const int width = TSampleFontCache::Width(face, settings_.text + QLatin1Char(' '));
+    supersampler_.Render(smoothRow_, 10, face.font, face.ascent, width, settings_.text,
+                         settings_.textColor);
+    const int top = y + settings_.headerHeight +
+                    (settings_.itemHeight - settings_.headerHeight - face.height - 4) / 2;
+    painter.drawImage(0, top, smoothRow_);
+}

@@ -1,0 +1,88 @@
+#include "preview/samplefontcache.h"
+
+#include <QFontMetrics>
+#include <QStringList>
+
+#include "preview/xfontlistview.h"
+
+TSampleFontCache::TSampleFontCache(platform::FontTable* table, std::size_t faceLimit)
+    : table_(table), resolved_(kResolveLimit), faces_(faceLimit) {}
+
+SampleFace& TSampleFontCache::Plain(const std::string& faceName, int pointSize,
+                                    std::uint8_t styles) {
+    return Get(faceName, pointSize, styles, 1);
+}
+
+SampleFace& TSampleFontCache::Scaled(const std::string& faceName, int pointSize,
+                                     std::uint8_t styles, int scale) {
+    return Get(faceName, pointSize, styles, scale);
+}
+
+int TSampleFontCache::Width(SampleFace& face, const QString& text) {
+    if (face.width < 0 || face.measured != text) {
+        face.measured = text;
+        face.width = QFontMetrics(face.font).horizontalAdvance(text);
+    }
+    return face.width;
+}
+
+void TSampleFontCache::Clear() {
+    resolved_.Clear();
+    faces_.Clear();
+}
+
+SampleFace& TSampleFontCache::Get(const std::string& faceName, int pointSize,
+                                  std::uint8_t styles, int scale) {
+    // Names never hold a zero byte (they end at one when read), so it keeps keys apart.
+    std::string key = faceName;
+    key.push_back('\0');
+    key += std::to_string(pointSize) + '/' + std::to_string(styles) + '/' + std::to_string(scale);
+    if (SampleFace* cached = faces_.Find(key)) {
+        return *cached;
+    }
+    const platform::ResolvedFace& resolved = Resolve(faceName);
+    SampleFace face;
+    // The supersampler reduces a sharp, bi-level rendering itself; the plain sample is
+    // bi-level as the window system's plain text output was.
+    face.font = Build(resolved, static_cast<double>(pointSize) * scale, styles,
+                      QFont::NoAntialias);
+    const QFontMetrics metrics(face.font);
+    face.ascent = metrics.ascent();
+    face.height = scale == 1
+                      ? metrics.height()
+                      : QFontMetrics(Build(resolved, pointSize, styles, QFont::NoAntialias)).height();
+    return faces_.Insert(key, std::move(face));
+}
+
+const platform::ResolvedFace& TSampleFontCache::Resolve(const std::string& faceName) {
+    if (const platform::ResolvedFace* cached = resolved_.Find(faceName)) {
+        return *cached;
+    }
+    platform::ResolvedFace face;
+    if (table_ != nullptr) {
+        face = table_->Resolve(faceName);
+    } else {
+        face.family = faceName;
+    }
+    return resolved_.Insert(faceName, std::move(face));
+}
+
+QFont TSampleFontCache::Build(const platform::ResolvedFace& face, double pointSize,
+                              std::uint8_t styles, QFont::StyleStrategy strategy) const {
+    QFont font;
+    // setFamilies, not the family constructor: a name holding a comma must not be split
+    // into a list of fallback families.
+    font.setFamilies({QString::fromUtf8(face.family)});
+    if (!face.style.empty()) {
+        font.setStyleName(QString::fromUtf8(face.style));
+    }
+    font.setPointSizeF(pointSize);
+    // With a style name the exact face is chosen by it; bold and italic then only add
+    // emboldening or slant where the face lacks them, as the window system did.
+    font.setBold((styles & fsBold) != 0);
+    font.setItalic((styles & fsItalic) != 0);
+    font.setUnderline((styles & fsUnderline) != 0);
+    font.setStrikeOut((styles & fsStrikeOut) != 0);
+    font.setStyleStrategy(strategy);
+    return font;
+}
