@@ -1,0 +1,240 @@
+#include "catalogue/listcommand.h"
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <ostream>
+
+#include "catalogue/fontlist.h"
+#include "platform/dialogs.h"
+#include "platform/inifile.h"
+#include "platform/language.h"
+#include "platform/programfolder.h"
+
+namespace {
+
+constexpr int kExitLoaded = 0;
+constexpr int kExitBadArguments = 2;
+constexpr int kSlotCount = 5;
+
+const char* const kUsage =
+    "usage: glyphwell list [--mode screen|installed|folders] [--sort name|path] [--all-names]\n"
+    "                      [--lang 0xNNNN] [--home DIR] [FOLDER ...]\n";
+
+struct ListOptions {
+    std::optional<TFontListMode> mode;
+    TSortType sort = stName;
+    bool allNames = false;
+    std::uint16_t lang = 0;
+    std::string home;
+    std::vector<std::string> folders;
+};
+
+std::optional<TFontListMode> ParseMode(const std::string& word) {
+    if (word == "screen") {
+        return flmScreen;
+    }
+    if (word == "installed") {
+        return flmInstalled;
+    }
+    if (word == "folders") {
+        return flmFolders;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint16_t> ParseLang(const std::string& word) {
+    if (word.size() < 3 || word.size() > 6 || word[0] != '0' || (word[1] != 'x' && word[1] != 'X')) {
+        return std::nullopt;
+    }
+    unsigned value = 0;
+    for (std::size_t i = 2; i < word.size(); ++i) {
+        const char c = word[i];
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * 16 + static_cast<unsigned>(digit);
+    }
+    if (value == 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+// Reads one option with its value; false on a missing or bad value.
+bool ParseOption(const std::string& option, const std::string* value, ListOptions& options) {
+    if (value == nullptr) {
+        return false;
+    }
+    if (option == "--mode") {
+        options.mode = ParseMode(*value);
+        return options.mode.has_value();
+    }
+    if (option == "--sort") {
+        options.sort = *value == "name" ? stName : stPath;
+        return *value == "name" || *value == "path";
+    }
+    if (option == "--lang") {
+        const auto lang = ParseLang(*value);
+        options.lang = lang.value_or(0);
+        return lang.has_value();
+    }
+    options.home = *value;
+    return !value->empty();
+}
+
+std::optional<ListOptions> ParseArgs(const std::vector<std::string>& args) {
+    ListOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word == "--all-names") {
+            options.allNames = true;
+        } else if (word == "--mode" || word == "--sort" || word == "--lang" || word == "--home") {
+            const std::string* value = i + 1 < args.size() ? &args[++i] : nullptr;
+            if (!ParseOption(word, value, options)) {
+                return std::nullopt;
+            }
+        } else if (word.size() > 1 && word[0] == '-') {
+            return std::nullopt;
+        } else {
+            options.folders.push_back(word);
+        }
+    }
+    if (!options.folders.empty()) {
+        if (options.mode.value_or(flmFolders) != flmFolders) {
+            return std::nullopt;
+        }
+        options.mode = flmFolders;
+    }
+    return options;
+}
+
+// Reader messages of a command-line run: the text alone, on the error stream.
+class StreamDialogs : public platform::Dialogs {
+public:
+    explicit StreamDialogs(std::ostream& err) : err_(err), previous_(platform::SetDialogs(this)) {}
+    ~StreamDialogs() override { platform::SetDialogs(previous_); }
+    StreamDialogs(const StreamDialogs&) = delete;
+    StreamDialogs& operator=(const StreamDialogs&) = delete;
+
+    int MessageBox(const std::string& text, const std::string& caption, platform::MsgButtons,
+                   platform::MsgIcon, QWidget*) override {
+        err_ << (caption.empty() ? text : caption + ": " + text) << '\n';
+        return platform::IdOk;
+    }
+    int InputString(const std::string&, const std::string&, std::string&, QWidget*) override {
+        return platform::IdCancel;
+    }
+    std::string BrowseForFolder(const std::string&, const std::string&, QWidget*) override {
+        return {};
+    }
+    bool ChooseColor(std::uint32_t&, QWidget*) override { return false; }
+    std::string SaveFileName(const std::string&, const std::string&, const std::string&,
+                             QWidget*) override {
+        return {};
+    }
+
+private:
+    std::ostream& err_;
+    platform::Dialogs* previous_;
+};
+
+std::string Escaped(const std::string& field) {
+    std::string out;
+    out.reserve(field.size());
+    for (const char c : field) {
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            default: out += c; break;
+        }
+    }
+    return out;
+}
+
+void WriteRecord(std::ostream& out, TFontInfo& record, bool allNames) {
+    char lang[8];
+    std::snprintf(lang, sizeof lang, "0x%04X", static_cast<unsigned>(record.LangID()));
+    out << Escaped(record.FullName()) << '\t' << Escaped(record.FileName()) << '\t'
+        << record.FaceOffset() << '\t' << record.FileSize() << '\t' << lang;
+    if (allNames) {
+        for (const std::string* name : {&record.FamilyName(), &record.StyleName(),
+                                        &record.Version(), &record.Copyright(),
+                                        &record.Trademark()}) {
+            out << '\t' << Escaped(*name);
+        }
+    }
+    out << '\n';
+}
+
+// Folder mode without FOLDER arguments lists the viewer's own folder slots.
+void LoadStoredFolders(TFontList& list) {
+    const platform::IniFile settings(platform::ProgramFolder() + "glyphwell.ini");
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        std::string folder = settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
+        const auto first = folder.find_first_not_of(" \t");
+        const auto last = folder.find_last_not_of(" \t");
+        list.SetFolders(slot, first == std::string::npos ? "" : folder.substr(first, last - first + 1));
+    }
+}
+
+void Load(TFontList& list, const ListOptions& options) {
+    const TFontListMode mode = options.mode.value_or(flmInstalled);
+    if (mode == flmFolders && !options.folders.empty()) {
+        list.LoadFonts(flmFolders);
+        for (const std::string& folder : options.folders) {
+            list.AddFolder(folder);
+        }
+        return;
+    }
+    if (mode == flmFolders) {
+        LoadStoredFolders(list);
+    }
+    list.LoadFonts(mode);
+}
+
+}  // namespace
+
+int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const platform::Services& services) {
+    const std::optional<ListOptions> options = ParseArgs(args);
+    if (!options) {
+        err << kUsage;
+        return kExitBadArguments;
+    }
+    if (!options->home.empty()) {
+        platform::SetProgramFolder(platform::ChooseProgramFolder(options->home, ""));
+    }
+    if (options->lang != 0) {
+        platform::SetUserDefaultLangID(options->lang);
+    }
+    StreamDialogs dialogs(err);
+    // A listing changes nothing other programs could see: no "fonts changed" broadcast.
+    platform::Services listServices = services;
+    listServices.fontChange = nullptr;
+    TFontList list(true, &listServices);
+    list.SetSortType(options->sort);
+    try {
+        Load(list, *options);
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+    }
+    for (const auto& [path, code] : list.Errors()) {
+        err << path << " (ERROR:" << code << ")\n";
+    }
+    for (int i = 0; i < list.GetCount(); ++i) {
+        WriteRecord(out, list.GetItems(i), options->allNames);
+    }
+    return kExitLoaded;
+}
+
+bool ListCommandNeedsFontTable(const std::vector<std::string>& args) {
+    const std::optional<ListOptions> options = ParseArgs(args);
+    return options && options->mode.value_or(flmInstalled) != flmInstalled;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+// `glyphwell list`: the catalogue without a window, on the same code path as the viewer.
+//   list [--mode screen|installed|folders] [--sort name|path] [--all-names]
+//        [--lang 0xNNNN] [--home DIR] [FOLDER ...]
+// args are the words after "list". One line per record goes to out (tab-separated, with
+// backslash, tab, line feed and carriage return escaped); reader messages and load failures
+// go to err. Returns 0 after a load, 2 for bad arguments.
+int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const platform::Services& services);
+
+// True when the arguments ask for a mode that needs the font table (screen or folders), so
+// the caller must start a GUI platform first. The installed mode runs without one.
+bool ListCommandNeedsFontTable(const std::vector<std::string>& args);
