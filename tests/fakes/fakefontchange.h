@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/fontchange.h"
+
+namespace fakes {
+
+// Counts "fonts changed" broadcasts.
+class FakeFontChange : public platform::FontChange {
+public:
+    void Broadcast() override;
+    int BroadcastCount() const override { return count_; }
+
+private:
+    int count_ = 0;
+};
+
+}  // namespace fakes
