@@ -66,8 +66,8 @@ char32_t FoldCase(char32_t cp) {
     if (cp >= 0x400 && cp <= 0x40F) {
         return cp + 0x50;
     }
-    if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x131 && cp != 0x138 &&
-        cp != 0x149 && cp != 0x17F) {
+    if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x131 && cp != 0x138 && cp != 0x149 &&
+        cp != 0x17F) {
         // Latin Extended-A pairs upper and lower case as even/odd neighbours, except for the
         // block 0x139-0x148 and 0x179-0x17E where the upper case letter is odd.
         const bool oddUpper = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);

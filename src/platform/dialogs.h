@@ -9,7 +9,14 @@ namespace platform {
 
 // Windows-numbered results, so callers can compare with the values the program uses.
 enum DialogResult : int {
-    IdNone = 0, IdOk = 1, IdCancel = 2, IdAbort = 3, IdRetry = 4, IdIgnore = 5, IdYes = 6, IdNo = 7
+    IdNone = 0,
+    IdOk = 1,
+    IdCancel = 2,
+    IdAbort = 3,
+    IdRetry = 4,
+    IdIgnore = 5,
+    IdYes = 6,
+    IdNo = 7
 };
 
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
@@ -25,8 +32,8 @@ public:
     virtual int MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                            MsgIcon icon, QWidget* owner = nullptr) = 0;
     // One-line text prompt centred on owner; returns IdOk (text replaced) or IdCancel.
-    virtual int InputString(const std::string& caption, const std::string& prompt, std::string& text,
-                            QWidget* owner = nullptr) = 0;
+    virtual int InputString(const std::string& caption, const std::string& prompt,
+                            std::string& text, QWidget* owner = nullptr) = 0;
     // Folder picker; empty when cancelled.
     virtual std::string BrowseForFolder(const std::string& title, const std::string& startFolder,
                                         QWidget* owner = nullptr) = 0;

@@ -8,8 +8,8 @@ namespace platform {
 // How the window system knows one face: the family and style that select exactly it.
 struct ResolvedFace {
     std::string family;
-    std::string style;  // empty: draw by family alone
-    bool exact = false; // false when the name was unknown and the family is a fallback guess
+    std::string style;   // empty: draw by family alone
+    bool exact = false;  // false when the name was unknown and the family is a fallback guess
 };
 
 // The system font table: fonts added and removed per file, families enumerated, and face

@@ -26,7 +26,8 @@ public:
     // Key names of a section in file order.
     std::vector<std::string> ReadSection(const std::string& section) const;
     // Key/value pairs of a section in file order.
-    std::vector<std::pair<std::string, std::string>> ReadSectionValues(const std::string& section) const;
+    std::vector<std::pair<std::string, std::string>> ReadSectionValues(
+        const std::string& section) const;
     bool SectionExists(const std::string& section) const;
 
     // Writers return false when the file could not be written.

@@ -32,7 +32,8 @@ struct OutlineMetrics {
 class OutlineMetricsSource {
 public:
     virtual ~OutlineMetricsSource() = default;
-    virtual std::optional<OutlineMetrics> Get(const std::string& path, int faceIndex, int pixelHeight) = 0;
+    virtual std::optional<OutlineMetrics> Get(const std::string& path, int faceIndex,
+                                              int pixelHeight) = 0;
 };
 
 }  // namespace platform

@@ -92,8 +92,7 @@ std::string Utf16BeToUtf8(const std::uint8_t* data, std::size_t size) {
             break;
         }
         if (IsHighSurrogate(unit) && i + 1 < units) {
-            const char32_t next =
-                static_cast<char32_t>((data[2 * i + 2] << 8) | data[2 * i + 3]);
+            const char32_t next = static_cast<char32_t>((data[2 * i + 2] << 8) | data[2 * i + 3]);
             if (IsLowSurrogate(next)) {
                 AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
                 ++i;

@@ -95,8 +95,10 @@ std::optional<OutlineMetrics> FreeTypeOutlineMetrics::Get(const std::string& pat
         return std::nullopt;
     }
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_OS2));
-    const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_HHEA));
-    const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_POST));
+    const auto* hhea =
+        static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_HHEA));
+    const auto* post =
+        static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_POST));
     if (os2 == nullptr || os2->version == 0xFFFF || hhea == nullptr) {
         return std::nullopt;
     }
@@ -105,7 +107,8 @@ std::optional<OutlineMetrics> FreeTypeOutlineMetrics::Get(const std::string& pat
     FillTextMetrics(m, *os2, *hhea, px, pixelHeight);
     FillOutlineMetrics(m, face.get(), *os2, *hhea, px);
     if (post != nullptr) {
-        m.italicAngle = static_cast<int>(std::lround(static_cast<double>(post->italicAngle) / 65536.0 * 10.0));
+        m.italicAngle =
+            static_cast<int>(std::lround(static_cast<double>(post->italicAngle) / 65536.0 * 10.0));
         m.underlinePosition = px(post->underlinePosition);
         m.underlineThickness = px(post->underlineThickness);
     }

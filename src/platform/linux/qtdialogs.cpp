@@ -22,12 +22,14 @@ std::vector<Choice> ChoicesFor(MsgButtons buttons) {
         case MsgButtons::YesNo:
             return {{QMessageBox::Yes, IdYes}, {QMessageBox::No, IdNo}};
         case MsgButtons::YesNoCancel:
-            return {{QMessageBox::Yes, IdYes}, {QMessageBox::No, IdNo},
+            return {{QMessageBox::Yes, IdYes},
+                    {QMessageBox::No, IdNo},
                     {QMessageBox::Cancel, IdCancel}};
         case MsgButtons::RetryCancel:
             return {{QMessageBox::Retry, IdRetry}, {QMessageBox::Cancel, IdCancel}};
         case MsgButtons::AbortRetryIgnore:
-            return {{QMessageBox::Abort, IdAbort}, {QMessageBox::Retry, IdRetry},
+            return {{QMessageBox::Abort, IdAbort},
+                    {QMessageBox::Retry, IdRetry},
                     {QMessageBox::Ignore, IdIgnore}};
     }
     return {{QMessageBox::Ok, IdOk}};
@@ -88,12 +90,12 @@ int QtDialogs::MessageBox(const std::string& text, const std::string& caption, M
     return EscapeResult(buttons);
 }
 
-int QtDialogs::InputString(const std::string& caption, const std::string& prompt,
-                           std::string& text, QWidget* owner) {
+int QtDialogs::InputString(const std::string& caption, const std::string& prompt, std::string& text,
+                           QWidget* owner) {
     bool ok = false;
-    const QString answer =
-        QInputDialog::getText(owner, QString::fromStdString(caption), QString::fromStdString(prompt),
-                              QLineEdit::Normal, QString::fromStdString(text), &ok);
+    const QString answer = QInputDialog::getText(owner, QString::fromStdString(caption),
+                                                 QString::fromStdString(prompt), QLineEdit::Normal,
+                                                 QString::fromStdString(text), &ok);
     if (!ok) {
         return IdCancel;
     }

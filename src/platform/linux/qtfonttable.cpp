@@ -183,8 +183,8 @@ void QtFontTable::EnsureSystemIndex() {
     FontconfigState::EnsureCurrent();
     systemFaces_.clear();
     FcPattern* pattern = FcPatternCreate();
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FULLNAME, FC_FILE, FC_INDEX,
-                                            nullptr);
+    FcObjectSet* objects =
+        FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FULLNAME, FC_FILE, FC_INDEX, nullptr);
     FontSetPtr set(FcFontList(nullptr, pattern, objects));
     FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);

@@ -1,0 +1,157 @@
+#include "platform/inifile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "support/sandbox.h"
+
+namespace {
+
+using platform::IniFile;
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class IniFileTest : public testing::Test {
+protected:
+    Sandbox sandbox;
+    std::string Write(const std::string& content) {
+        return sandbox.WriteFile("home/test.ini", content);
+    }
+};
+
+TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCase) {
+    IniFile ini(Write("[Window]\r\nLeft=10\r\nTOP = 20 \r\n[Option]\r\nSort=2\r\n"));
+    EXPECT_EQ(ini.ReadString("window", "left", "x"), "10");
+    EXPECT_EQ(ini.ReadInteger("WINDOW", "top", 0), 20);
+    EXPECT_EQ(ini.ReadInteger("option", "SORT", 0), 2);
+    EXPECT_EQ(ini.ReadString("Option", "Left", "none"), "none");
+    EXPECT_TRUE(ini.SectionExists("OPTION"));
+    EXPECT_FALSE(ini.SectionExists("Print"));
+}
+
+TEST_F(IniFileTest, ReadsLfCrAndMixedLineEnds) {
+    IniFile ini(Write("[A]\nx=1\r[B]\r\ny=2\n\r[C]\rz=3"));
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(ini.ReadString("A", "x", ""), "1");
+    EXPECT_EQ(ini.ReadString("B", "y", ""), "2");
+    EXPECT_EQ(ini.ReadString("C", "z", ""), "3");
+}
+
+TEST_F(IniFileTest, IgnoresGarbageAndLinesWithoutEquals) {
+    IniFile ini(
+        Write("orphan=before any section\n[Fav]\njust text\n\x01\x02\xff\n=novalue\n"
+              "[broken\nname=value\n"));
+    EXPECT_EQ(ini.ReadSection("Fav"), (std::vector<std::string>{"name"}));
+    EXPECT_EQ(ini.ReadString("Fav", "just text", "default"), "default");
+    EXPECT_EQ(ini.ReadString("Fav", "name", ""), "value");
+    EXPECT_EQ(ini.ReadString("", "orphan", "no"), "no");
+}
+
+TEST_F(IniFileTest, KeepsNonUtf8BytesAndVeryLongLines) {
+    const std::string longValue(100000, 'x');
+    const std::string cp949 = "\xB1\xBC\xB8\xB2";
+    IniFile ini(Write("[S]\nlong=" + longValue + "\nname=" + cp949 + "\n"));
+    EXPECT_EQ(ini.ReadString("S", "long", ""), longValue);
+    EXPECT_EQ(ini.ReadString("S", "name", ""), cp949);
+}
+
+TEST_F(IniFileTest, FirstOfDuplicateKeysAndSectionsWins) {
+    IniFile ini(Write("[S]\nk=first\nk=second\n[s]\nk=third\nother=1\n"));
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "first");
+    EXPECT_EQ(ini.ReadString("S", "other", "missing"), "missing");
+}
+
+TEST_F(IniFileTest, StripsOneMatchingPairOfQuotes) {
+    IniFile ini(Write("[S]\na=\"quoted\"\nb='single'\nc=\"open\n"));
+    EXPECT_EQ(ini.ReadString("S", "a", ""), "quoted");
+    EXPECT_EQ(ini.ReadString("S", "b", ""), "single");
+    EXPECT_EQ(ini.ReadString("S", "c", ""), "\"open");
+}
+
+TEST_F(IniFileTest, IntegersThatDoNotParseReadAsDefault) {
+    IniFile ini(Write("[S]\na=12abc\nb=\nc=-7\nd=0x1F\ne=99999999999\nf=$FF\ng=0xFFFFFFFF\n"));
+    EXPECT_EQ(ini.ReadInteger("S", "a", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "b", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "c", 5), -7);
+    EXPECT_EQ(ini.ReadInteger("S", "d", 5), 31);
+    EXPECT_EQ(ini.ReadInteger("S", "e", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "f", 5), 255);
+    EXPECT_EQ(ini.ReadInteger("S", "g", 5), -1);
+    EXPECT_TRUE(ini.ReadBool("S", "c", false));
+    EXPECT_TRUE(ini.ReadBool("S", "missing", true));
+}
+
+TEST_F(IniFileTest, WriteCreatesFileAndSection) {
+    IniFile ini(sandbox.HomeFolder() + "new.ini");
+    ASSERT_TRUE(ini.WriteString("Window", "Left", "10"));
+    ASSERT_TRUE(ini.WriteInteger("Window", "Top", -3));
+    ASSERT_TRUE(ini.WriteBool("Option", "Hint", true));
+    EXPECT_EQ(ReadAll(ini.FileName()), "[Window]\r\nLeft=10\r\nTop=-3\r\n[Option]\r\nHint=1\r\n");
+}
+
+TEST_F(IniFileTest, WriteReplacesKeyInPlaceIgnoringCaseAndKeepsOtherLines) {
+    IniFile ini(Write("; comment\n[Window]\nLeft=1\n\n[Font]\nSize=9\n"));
+    ASSERT_TRUE(ini.WriteString("WINDOW", "left", "2"));
+    ASSERT_TRUE(ini.WriteString("Window", "Width", "300"));
+    EXPECT_EQ(ReadAll(ini.FileName()),
+              "; comment\r\n[Window]\r\nleft=2\r\nWidth=300\r\n\r\n[Font]\r\nSize=9\r\n");
+}
+
+TEST_F(IniFileTest, WriteRefusesTextThatWouldBreakTheFile) {
+    IniFile ini(Write("[S]\nk=v\n"));
+    EXPECT_FALSE(ini.WriteString("S", "k", "two\nlines"));
+    EXPECT_FALSE(ini.WriteString("S", "a=b", "v"));
+    EXPECT_FALSE(ini.WriteString("S]\n[T", "k", "v"));
+    EXPECT_FALSE(ini.WriteString("S", "", "v"));
+    EXPECT_EQ(ReadAll(ini.FileName()), "[S]\nk=v\n");
+}
+
+TEST_F(IniFileTest, WriteFailsInMissingFolder) {
+    IniFile ini(sandbox.Path() + "/no/such/folder/x.ini");
+    EXPECT_FALSE(ini.WriteString("S", "k", "v"));
+}
+
+TEST_F(IniFileTest, EraseSectionRemovesEveryCopyWithItsKeys) {
+    IniFile ini(Write("[A]\na=1\n[B]\nb=2\n[a]\nc=3\n"));
+    ASSERT_TRUE(ini.EraseSection("a"));
+    EXPECT_EQ(ini.ReadSections(), std::vector<std::string>{"B"});
+    EXPECT_EQ(ini.ReadString("B", "b", ""), "2");
+    EXPECT_TRUE(ini.EraseSection("missing"));
+}
+
+TEST_F(IniFileTest, DeleteKeyLeavesTheSection) {
+    IniFile ini(Write("[Fav]\ntemp=\nkeep=1\n"));
+    ASSERT_TRUE(ini.DeleteKey("fav", "TEMP"));
+    EXPECT_TRUE(ini.SectionExists("Fav"));
+    EXPECT_EQ(ini.ReadSection("Fav"), std::vector<std::string>{"keep"});
+}
+
+TEST_F(IniFileTest, WriteThenDeleteLeavesAnEmptySection) {
+    IniFile ini(sandbox.HomeFolder() + "installed.fav");
+    ASSERT_TRUE(ini.WriteString("New Group", "temp", ""));
+    ASSERT_TRUE(ini.DeleteKey("New Group", "temp"));
+    EXPECT_EQ(ini.ReadSections(), std::vector<std::string>{"New Group"});
+    EXPECT_TRUE(ini.ReadSection("New Group").empty());
+}
+
+TEST_F(IniFileTest, SectionValuesKeepFileOrder) {
+    IniFile ini(Write("\xEF\xBB\xBF[G]\nB Font=/f/b.ttf\nA Font=/f/a.ttf\n"));
+    const auto values = ini.ReadSectionValues("g");
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_EQ(values[0], (std::pair<std::string, std::string>{"B Font", "/f/b.ttf"}));
+    EXPECT_EQ(values[1], (std::pair<std::string, std::string>{"A Font", "/f/a.ttf"}));
+}
+
+TEST_F(IniFileTest, MissingFileReadsAsEmpty) {
+    IniFile ini(sandbox.HomeFolder() + "absent.ini");
+    EXPECT_TRUE(ini.ReadSections().empty());
+    EXPECT_EQ(ini.ReadString("S", "k", "d"), "d");
+    EXPECT_TRUE(ini.EraseSection("S"));
+}
+
+}  // namespace

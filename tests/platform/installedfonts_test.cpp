@@ -1,0 +1,72 @@
+#include "platform/linux/fontconfiginstalledfonts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "support/sandbox.h"
+
+namespace {
+
+const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/";
+
+bool Contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+class InstalledFontsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(kDejaVu + "DejaVuSans.ttf")) {
+            GTEST_SKIP() << "fonts-dejavu-core is not installed";
+        }
+    }
+    Sandbox sandbox;
+    platform::FontconfigInstalledFonts fonts;
+};
+
+TEST_F(InstalledFontsTest, SeesOnlySandboxFolders) {
+    EXPECT_TRUE(fonts.Files().empty());
+}
+
+TEST_F(InstalledFontsTest, UserFolderFilesAreBareNamesOthersFullPaths) {
+    sandbox.CopyFile(kDejaVu + "DejaVuSans.ttf", "data/fonts/DejaVuSans.ttf");
+    sandbox.CopyFile(kDejaVu + "DejaVuSerif.ttf", "data/fonts/sub/DejaVuSerif.ttf");
+    const std::string extra = sandbox.AddFontDir("extra");
+    sandbox.CopyFile(kDejaVu + "DejaVuSansMono.ttf", "extra/DejaVuSansMono.ttf");
+    sandbox.ReloadFonts();
+    const auto files = fonts.Files();
+    EXPECT_EQ(files.size(), 3u);
+    EXPECT_TRUE(Contains(files, "DejaVuSans.ttf"));
+    EXPECT_TRUE(Contains(files, sandbox.FontsFolder() + "/sub/DejaVuSerif.ttf"));
+    EXPECT_TRUE(Contains(files, extra + "/DejaVuSansMono.ttf"));
+}
+
+TEST_F(InstalledFontsTest, OnlyTrueTypeFilesAreListed) {
+    sandbox.CopyFile(kDejaVu + "DejaVuSans.ttf", "data/fonts/Upper.TTF");
+    sandbox.CopyFile(kDejaVu + "DejaVuSans.ttf", "data/fonts/other.otf");
+    sandbox.WriteFile("data/fonts/readme.txt", "not a font");
+    sandbox.ReloadFonts();
+    EXPECT_EQ(fonts.Files(), std::vector<std::string>{"Upper.TTF"});
+}
+
+TEST_F(InstalledFontsTest, RefreshFolderShowsAddedAndRemovedFiles) {
+    EXPECT_TRUE(fonts.Files().empty());
+    const std::string added =
+        sandbox.CopyFile(kDejaVu + "DejaVuSans-Bold.ttf", "data/fonts/DejaVuSans-Bold.ttf");
+    fonts.RefreshFolder(sandbox.FontsFolder());
+    EXPECT_EQ(fonts.Files(), std::vector<std::string>{"DejaVuSans-Bold.ttf"});
+    std::filesystem::remove(added);
+    fonts.RefreshFolder(sandbox.FontsFolder());
+    EXPECT_TRUE(fonts.Files().empty());
+}
+
+TEST_F(InstalledFontsTest, RefreshWritesTheCacheOtherProgramsRead) {
+    sandbox.CopyFile(kDejaVu + "DejaVuSans.ttf", "data/fonts/DejaVuSans.ttf");
+    fonts.RefreshFolder(sandbox.FontsFolder());
+    const auto cacheDir = std::filesystem::path(sandbox.Path()) / "cache/fontconfig";
+    EXPECT_FALSE(std::filesystem::is_empty(cacheDir));
+}
+
+}  // namespace
