@@ -2,74 +2,37 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include "platform/dialogs.h"
+#include "fakes/scripteddialogs.h"
 #include "platform/language.h"
+#include "support/sandbox.h"
 #include "support/truetypebuilder.h"
 
-// Records every message the code under test shows and answers OK.
-class RecordingDialogs : public platform::Dialogs {
-public:
-    struct Message {
-        std::string text;
-        std::string caption;
-        platform::MsgIcon icon;
-    };
-    std::vector<Message> messages;
-
-    int MessageBox(const std::string& text, const std::string& caption, platform::MsgButtons,
-                   platform::MsgIcon icon, QWidget*) override {
-        messages.push_back({text, caption, icon});
-        return platform::IdOk;
-    }
-    int InputString(const std::string&, const std::string&, std::string&, QWidget*) override {
-        return platform::IdCancel;
-    }
-    std::string BrowseForFolder(const std::string&, const std::string&, QWidget*) override {
-        return {};
-    }
-    bool ChooseColor(std::uint32_t&, QWidget*) override { return false; }
-    std::string SaveFileName(const std::string&, const std::string&, const std::string&,
-                             QWidget*) override {
-        return {};
-    }
-};
-
-// A fresh folder for font files, the recording dialogs and an English user for each test.
+// Each test gets a sandbox (program folder, Fonts folder, fontconfig), scripted dialogs that
+// record every message, an English user, and a work folder for font files.
 class CatalogueFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/gw-catalogue-XXXXXX";
-        folder = ::mkdtemp(pattern);
-        previousDialogs_ = platform::SetDialogs(&dialogs);
+    CatalogueFixture() : folder(sandbox.Path() + "/work") {
+        std::filesystem::create_directories(folder);
         platform::SetUserDefaultLangID(testsupport::kLangEnglish);
     }
-    void TearDown() override {
-        platform::SetDialogs(previousDialogs_);
-        platform::SetUserDefaultLangID(0);
-        std::filesystem::remove_all(folder);
-    }
+    ~CatalogueFixture() override { platform::SetUserDefaultLangID(0); }
 
     void SetUserLanguage(std::uint16_t langId) { platform::SetUserDefaultLangID(langId); }
 
+    // name is relative to the work folder; parents are created.
     std::string WriteFont(const std::string& name, const testsupport::TrueTypeBuilder& font) {
         return WriteBytesFile(name, font.Build());
     }
     std::string WriteBytesFile(const std::string& name, const std::string& bytes) {
-        const std::string path = folder + "/" + name;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        EXPECT_TRUE(testsupport::WriteBytes(path, bytes));
-        return path;
+        return sandbox.WriteFile("work/" + name, bytes);
     }
     void RemoveFile(const std::string& name) { std::filesystem::remove(folder + "/" + name); }
+    const std::vector<fakes::DialogCall>& Messages() const { return dialogs.Calls(); }
 
-    RecordingDialogs dialogs;
+    Sandbox sandbox;
+    fakes::ScriptedDialogs dialogs;
     std::string folder;
-
-private:
-    platform::Dialogs* previousDialogs_ = nullptr;
 };

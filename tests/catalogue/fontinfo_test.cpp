@@ -37,7 +37,7 @@ TEST_F(TFontInfoTest, MacintoshAndUnicodePlatformNamesGiveEmptyFullNameWithoutMe
     EXPECT_EQ(font.FileName(), path);
     EXPECT_EQ(font.FullName(), "");
     EXPECT_EQ(font.LangID(), 0);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(TFontInfoTest, EnglishAndKoreanNamesFollowTheUserLanguage) {
@@ -70,13 +70,13 @@ TEST_F(TFontInfoTest, EnglishUserStopsAtTheEnglishRecord) {
     TFontInfo font;
     font.SetFileName(path);
     EXPECT_EQ(font.FullName(), "Plain");
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(Messages().empty());
 
     SetUserLanguage(kLangKorean);
     TFontInfo korean;
     korean.SetFileName(path);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, path + "\nInvalid TrueType Font! ErrorCode:6");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, path + "\nInvalid TrueType Font! ErrorCode:6");
     EXPECT_EQ(korean.FullName(), "Plain");  // what was taken before the error stays
 }
 
@@ -88,7 +88,7 @@ TEST_F(TFontInfoTest, ThirdLanguageOnlyGivesEmptyFullName) {
     font.SetFileName(path);
     EXPECT_EQ(font.FullName(), "");
     EXPECT_EQ(font.FamilyName(), "");
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(TFontInfoTest, IsoNameIsTheLastResort) {
@@ -192,22 +192,23 @@ TEST_F(TFontInfoTest, EveryReaderErrorShowsItsCodeOnceAndMarksTheRecordLoaded) {
     int index = 0;
     for (const auto& [bytes, code] : testsupport::brokenfonts::Corpus()) {
         SCOPED_TRACE("error code " + std::to_string(code));
-        dialogs.messages.clear();
+        const std::size_t before = Messages().size();
         const std::string path = WriteBytesFile("broken" + std::to_string(index++) + ".ttf", bytes);
         TFontInfo font;
         font.SetFileName(path);
         EXPECT_EQ(font.FullName(), "");
         EXPECT_EQ(font.FileSize(), bytes.size());
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text,
+        ASSERT_EQ(Messages().size(), before + 1);
+        EXPECT_EQ(Messages()[before].text,
                   path + "\nInvalid TrueType Font! ErrorCode:" + std::to_string(code));
-        EXPECT_EQ(dialogs.messages[0].caption, "");
+        EXPECT_EQ(Messages()[before].caption, "");
+        EXPECT_EQ(Messages()[before].buttons, platform::MsgButtons::Ok);
         // The full pass may fail too, but only once: then the record counts as loaded.
         EXPECT_EQ(font.Copyright(), "");
         EXPECT_TRUE(font.Loaded());
-        const std::size_t shown = dialogs.messages.size();
+        const std::size_t shown = Messages().size();
         EXPECT_EQ(font.Version(), "");
-        EXPECT_EQ(dialogs.messages.size(), shown);
+        EXPECT_EQ(Messages().size(), shown);
     }
 }
 
