@@ -14,16 +14,17 @@ constexpr int GripZone = 20;
 
 // The top shading: the button face with red, green and blue reduced by 10 %, 6 % and 3 %.
 QColor ShadeOf(const QColor& face) {
-    auto reduce = [](int value, double factor) {
-        return value - static_cast<int>(value * factor);
-    };
+    auto reduce = [](int value, double factor) { return value - static_cast<int>(value * factor); };
     return QColor(reduce(face.red(), 0.10), reduce(face.green(), 0.06), reduce(face.blue(), 0.03));
 }
 
 }  // namespace
 
 TBtnStatusBar::TBtnStatusBar(QWidget* parent)
-    : QWidget(parent), headColor_(0, 0, 255), hotColor_(255, 0, 0), color_(palette().color(QPalette::Button)) {
+    : QWidget(parent),
+      headColor_(0, 0, 255),
+      hotColor_(255, 0, 0),
+      color_(palette().color(QPalette::Button)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFixedHeight(19);
@@ -83,29 +84,39 @@ void TBtnStatusBar::SetHeadColor(const QColor& color) {
     repaint();
 }
 
-void TBtnStatusBar::SetHeadColor(std::uint32_t colorRef) { SetHeadColor(ColorFromRef(colorRef)); }
+void TBtnStatusBar::SetHeadColor(std::uint32_t colorRef) {
+    SetHeadColor(ColorFromRef(colorRef));
+}
 
 void TBtnStatusBar::SetHotColor(const QColor& color) {
     hotColor_ = color;
     repaint();
 }
 
-void TBtnStatusBar::SetHotColor(std::uint32_t colorRef) { SetHotColor(ColorFromRef(colorRef)); }
+void TBtnStatusBar::SetHotColor(std::uint32_t colorRef) {
+    SetHotColor(ColorFromRef(colorRef));
+}
 
 void TBtnStatusBar::SetColor(const QColor& color) {
     color_ = color;
     update();
 }
 
-void TBtnStatusBar::SetColor(std::uint32_t colorRef) { SetColor(ColorFromRef(colorRef)); }
+void TBtnStatusBar::SetColor(std::uint32_t colorRef) {
+    SetColor(ColorFromRef(colorRef));
+}
 
-int TBtnStatusBar::PanelsRight() const { return width() - (sizeGrip_ ? GripWidth : 0); }
+int TBtnStatusBar::PanelsRight() const {
+    return width() - (sizeGrip_ ? GripWidth : 0);
+}
 
 int TBtnStatusBar::PanelWidth() const {
     return items_.isEmpty() ? PanelsRight() : PanelsRight() / static_cast<int>(items_.size());
 }
 
-bool TBtnStatusBar::InGrip(int x) const { return sizeGrip_ && x > width() - GripZone; }
+bool TBtnStatusBar::InGrip(int x) const {
+    return sizeGrip_ && x > width() - GripZone;
+}
 
 // Panels are separated by a two-pixel gap that holds the divider; the last one reaches the grip.
 QRect TBtnStatusBar::ItemRect(int index) const {
@@ -127,7 +138,9 @@ int TBtnStatusBar::GetItemAt(int x, int y) const {
     return -1;
 }
 
-QSize TBtnStatusBar::sizeHint() const { return {200, 19}; }
+QSize TBtnStatusBar::sizeHint() const {
+    return {200, 19};
+}
 
 void TBtnStatusBar::paintEvent(QPaintEvent*) {
     QPixmap buffer(size() * devicePixelRatioF());
@@ -165,7 +178,8 @@ void TBtnStatusBar::DrawItem(QPainter& painter, int index, bool hot, QRect rect)
         rect.translate(1, 1);
     }
     painter.setPen(hot ? hotColor_ : palette().color(QPalette::WindowText));
-    const QString value = metrics.elidedText(ItemValue(index), Qt::ElideRight, std::max(0, rect.width()));
+    const QString value =
+        metrics.elidedText(ItemValue(index), Qt::ElideRight, std::max(0, rect.width()));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, value);
     if (showDivider_) {
         const int x = panel.right() + 1;

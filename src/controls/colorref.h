@@ -10,6 +10,7 @@ inline QColor ColorFromRef(std::uint32_t ref) {
 }
 
 inline std::uint32_t ColorToRef(const QColor& color) {
-    return static_cast<std::uint32_t>(color.red()) | (static_cast<std::uint32_t>(color.green()) << 8) |
+    return static_cast<std::uint32_t>(color.red()) |
+           (static_cast<std::uint32_t>(color.green()) << 8) |
            (static_cast<std::uint32_t>(color.blue()) << 16);
 }

@@ -82,8 +82,8 @@ std::size_t TMarkupWalker::Tag(const std::string& text, std::size_t pos, const H
         const char* tag;
         char style;
         bool on;
-    } styleTags[] = {{"<b>", 'b', true},  {"</b>", 'b', false}, {"<i>", 'i', true},
-                     {"</i>", 'i', false}, {"<u>", 'u', true},  {"</u>", 'u', false}};
+    } styleTags[] = {{"<b>", 'b', true},   {"</b>", 'b', false}, {"<i>", 'i', true},
+                     {"</i>", 'i', false}, {"<u>", 'u', true},   {"</u>", 'u', false}};
     for (const auto& entry : styleTags) {
         if (StartsWithNoCase(text, pos, entry.tag)) {
             SetStyle(entry.style, entry.on, handlers);

@@ -18,7 +18,8 @@ public:
         std::function<void(const QString& run)> onText;
     };
 
-    TMarkupWalker(const QFont& font, const QColor& color) : font_(font), color_(color), saved_(color) {}
+    TMarkupWalker(const QFont& font, const QColor& color)
+        : font_(font), color_(color), saved_(color) {}
 
     void Walk(const std::string& text, const Handlers& handlers);
 

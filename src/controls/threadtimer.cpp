@@ -30,7 +30,9 @@ TThreadTimer::~TThreadTimer() {
     }
 }
 
-void TThreadTimer::SetInterval(int milliseconds) { interval_ = milliseconds; }
+void TThreadTimer::SetInterval(int milliseconds) {
+    interval_ = milliseconds;
+}
 
 void TThreadTimer::SetEnabled(bool value) {
     if (value == enabled_) {

@@ -17,6 +17,7 @@ public:
 
     void SetCaption(const QString& caption);
     void SetCaption(const std::string& caption) { SetCaption(QString::fromUtf8(caption)); }
+    void SetCaption(const char* caption) { SetCaption(QString::fromUtf8(caption)); }
     std::string Caption() const { return text().toUtf8().toStdString(); }
 
     const QPixmap& Image() const { return image_; }

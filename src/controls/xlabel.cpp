@@ -9,7 +9,9 @@
 
 TXLabel::TXLabel(QWidget* parent) : QLabel(parent) {}
 
-TXLabel::TXLabel(const QString& caption, QWidget* parent) : QLabel(parent) { SetCaption(caption); }
+TXLabel::TXLabel(const QString& caption, QWidget* parent) : QLabel(parent) {
+    SetCaption(caption);
+}
 
 void TXLabel::SetCaption(const QString& caption) {
     setText(caption);
@@ -17,7 +19,9 @@ void TXLabel::SetCaption(const QString& caption) {
     update();
 }
 
-QColor TXLabel::FontColor() const { return palette().color(foregroundRole()); }
+QColor TXLabel::FontColor() const {
+    return palette().color(foregroundRole());
+}
 
 void TXLabel::SetFontColor(const QColor& color) {
     QPalette p = palette();

@@ -20,6 +20,7 @@ public:
     // setText() of QLabel is not virtual: set the caption here so auto-size follows it.
     void SetCaption(const QString& caption);
     void SetCaption(const std::string& caption) { SetCaption(QString::fromUtf8(caption)); }
+    void SetCaption(const char* caption) { SetCaption(QString::fromUtf8(caption)); }
     std::string Caption() const { return text().toUtf8().toStdString(); }
 
     // The caption's colour before any colour tag (the palette's WindowText).
@@ -32,7 +33,9 @@ public:
 
     // Width of text as drawn: style tags change the measuring font, colour tags take no room.
     int GetTextWidth(const std::string& text) const;
-    int GetTextWidth(const QString& text) const { return GetTextWidth(text.toUtf8().toStdString()); }
+    int GetTextWidth(const QString& text) const {
+        return GetTextWidth(text.toUtf8().toStdString());
+    }
     // Resizes the label to its caption when auto-size is on; right-aligned keeps its right edge.
     void AdjustBounds();
 

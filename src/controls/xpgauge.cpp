@@ -45,17 +45,28 @@ void TXPGauge::SetProcessEvents(std::function<void()> processEvents) {
     processEvents_ = std::move(processEvents);
 }
 
-void TXPGauge::SetClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
+void TXPGauge::SetClock(std::function<std::uint64_t()> clock) {
+    clock_ = std::move(clock);
+}
+
+int TXPGauge::BlockSteps() const {
+    return std::max(0, (width() - 6) / (std::max(height(), 6) - 5));
+}
+
+int TXPGauge::TotalStep() const {
+    return smooth_ ? totalStep_ : BlockSteps();
+}
 
 void TXPGauge::ComputeBlockSteps() {
     if (!smooth_) {
-        totalStep_ = std::max(0, (width() - 6) / (std::max(height(), 6) - 5));
+        totalStep_ = BlockSteps();
     }
 }
 
 // Filled steps = Progress × TotalStep / MaxValue, kept within the bar. The product is formed
 // in floating point only when it would not fit in 64 bits.
 bool TXPGauge::UpdateFilled() {
+    ComputeBlockSteps();
     const auto steps = static_cast<std::uint64_t>(std::max(totalStep_, 0));
     std::uint64_t filled = 0;
     if (steps != 0 && progress_ > std::numeric_limits<std::uint64_t>::max() / steps) {
@@ -123,14 +134,18 @@ void TXPGauge::SetBarColor(const QColor& color) {
     update();
 }
 
-void TXPGauge::SetBarColor(std::uint32_t colorRef) { SetBarColor(ColorFromRef(colorRef)); }
+void TXPGauge::SetBarColor(std::uint32_t colorRef) {
+    SetBarColor(ColorFromRef(colorRef));
+}
 
 void TXPGauge::SetBorderColor(const QColor& color) {
     borderColor_ = color;
     update();
 }
 
-void TXPGauge::SetBorderColor(std::uint32_t colorRef) { SetBorderColor(ColorFromRef(colorRef)); }
+void TXPGauge::SetBorderColor(std::uint32_t colorRef) {
+    SetBorderColor(ColorFromRef(colorRef));
+}
 
 void TXPGauge::SetInnerShadow(bool value) {
     innerShadow_ = value;
@@ -142,7 +157,9 @@ void TXPGauge::SetColor(const QColor& color) {
     update();
 }
 
-void TXPGauge::SetColor(std::uint32_t colorRef) { SetColor(ColorFromRef(colorRef)); }
+void TXPGauge::SetColor(std::uint32_t colorRef) {
+    SetColor(ColorFromRef(colorRef));
+}
 
 void TXPGauge::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -220,8 +237,8 @@ void TXPGauge::Tick() {
     if (paused_ || now == lastTime_) {
         return;
     }
-    const double rate = (static_cast<double>(progress_) - static_cast<double>(lastProgress_)) * 10.0 /
-                        (static_cast<double>(now) - static_cast<double>(lastTime_));
+    const double rate = (static_cast<double>(progress_) - static_cast<double>(lastProgress_)) *
+                        10.0 / (static_cast<double>(now) - static_cast<double>(lastTime_));
     lastTime_ = now;
     lastProgress_ = progress_;
     if (rate <= 0) {

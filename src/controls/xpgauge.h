@@ -24,7 +24,8 @@ public:
     void SetProgress(std::uint64_t value);
     std::uint64_t MaxValue() const { return maxValue_; }
     void SetMaxValue(std::uint64_t value);
-    int TotalStep() const { return totalStep_; }
+    // In block mode the steps follow the size: (width - 6) / (height - 5).
+    int TotalStep() const;
     void SetTotalStep(int value);
     int FilledSteps() const { return filled_; }
     bool Smooth() const { return smooth_; }
@@ -72,6 +73,7 @@ private:
     void Tick();
     void FreeTimer();
     void ComputeBlockSteps();
+    int BlockSteps() const;
     bool UpdateFilled();
     void SetRemainSeconds(int value);
     void PaintBar(class QPainter& painter, int right) const;

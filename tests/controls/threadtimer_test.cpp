@@ -1,0 +1,120 @@
+#include "controls/threadtimer.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+TEST(TThreadTimer, DefaultsToThreeSecondsDisabled) {
+    TThreadTimer timer;
+    EXPECT_EQ(timer.Interval(), 3000);
+    EXPECT_FALSE(timer.Enabled());
+    EXPECT_EQ(timer.ThreadsStarted(), 0);
+}
+
+TEST(TThreadTimer, IntervalBelowTenTicksNoFasterThanEveryTenMilliseconds) {
+    std::atomic<int> ticks{0};
+    TThreadTimer timer;
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TThreadTimer&) { ++ticks; };
+    timer.SetEnabled(true);
+    std::this_thread::sleep_for(200ms);
+    timer.SetEnabled(false);
+    // At most one tick per 10 ms (20 in 200 ms, a little slack for the stop).
+    EXPECT_GE(ticks.load(), 2);
+    EXPECT_LE(ticks.load(), 22);
+}
+
+TEST(TThreadTimer, DisableAndDestroyLeavesNoTickBehind) {
+    std::atomic<int> ticks{0};
+    auto timer = std::make_unique<TThreadTimer>();
+    timer->SetInterval(10);
+    timer->OnTimer = [&](TThreadTimer&) { ++ticks; };
+    timer->SetEnabled(true);
+    std::this_thread::sleep_for(50ms);
+    timer->SetEnabled(false);
+    timer.reset();
+    const int seen = ticks.load();
+    EXPECT_GE(seen, 1);
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(ticks.load(), seen);
+}
+
+TEST(TThreadTimer, QueuedTicksOfADestroyedTimerAreDropped) {
+    int ticks = 0;
+    auto timer = std::make_unique<TThreadTimer>();
+    timer->SetDeliverOnUiThread(true);
+    timer->SetInterval(10);
+    timer->OnTimer = [&](TThreadTimer&) { ++ticks; };
+    timer->SetEnabled(true);
+    // Ticks pile up in the queue while the user-interface thread is busy.
+    std::this_thread::sleep_for(60ms);
+    EXPECT_EQ(ticks, 0);
+    timer->SetEnabled(false);
+    timer.reset();
+    QCoreApplication::processEvents();
+    QTest::qWait(30);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(TThreadTimer, EnablingTwiceStartsOneThread) {
+    TThreadTimer timer;
+    timer.SetInterval(10);
+    timer.SetEnabled(true);
+    timer.SetEnabled(true);
+    EXPECT_EQ(timer.ThreadsStarted(), 1);
+    EXPECT_TRUE(timer.Enabled());
+}
+
+TEST(TThreadTimer, QuickDisableAndEnableDoesNotLeaveTwoWorkersTicking) {
+    std::atomic<int> ticks{0};
+    TThreadTimer timer;
+    timer.SetInterval(50);
+    timer.OnTimer = [&](TThreadTimer&) { ++ticks; };
+    timer.SetEnabled(true);
+    timer.SetEnabled(false);
+    timer.SetEnabled(true);
+    EXPECT_EQ(timer.ThreadsStarted(), 2);
+    std::this_thread::sleep_for(275ms);
+    timer.SetEnabled(false);
+    // One worker gives five ticks in 275 ms; two would give about ten.
+    EXPECT_LE(ticks.load(), 6);
+}
+
+TEST(TThreadTimer, UserInterfaceDeliveryRunsOnTheTimersThread) {
+    TThreadTimer timer;
+    timer.SetDeliverOnUiThread(true);
+    timer.SetInterval(10);
+    QThread* tickThread = nullptr;
+    int ticks = 0;
+    QObject::connect(&timer, &TThreadTimer::timer, [&] {
+        tickThread = QThread::currentThread();
+        ++ticks;
+    });
+    timer.SetEnabled(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 5000));
+    timer.SetEnabled(false);
+    EXPECT_EQ(tickThread, QCoreApplication::instance()->thread());
+    const int seen = ticks;
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, seen);
+}
+
+TEST(TThreadTimer, WorkerTicksWithoutTheUserInterfaceThread) {
+    std::atomic<bool> otherThread{false};
+    TThreadTimer timer;
+    timer.SetInterval(10);
+    const auto uiThread = std::this_thread::get_id();
+    timer.OnTimer = [&](TThreadTimer&) { otherThread = std::this_thread::get_id() != uiThread; };
+    timer.SetEnabled(true);
+    std::this_thread::sleep_for(50ms);
+    timer.SetEnabled(false);
+    EXPECT_TRUE(otherThread.load());
+}

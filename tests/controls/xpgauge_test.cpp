@@ -1,0 +1,191 @@
+#include "controls/xpgauge.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+
+#include "pixels.h"
+
+namespace {
+
+const QColor Bar(46, 211, 49);
+const QColor Back(255, 255, 255);
+
+QColor Lightened(int amount) {
+    return QColor(std::min(255, Bar.red() + amount), std::min(255, Bar.green() + amount),
+                  std::min(255, Bar.blue() + amount));
+}
+
+struct GaugeTest : ::testing::Test {
+    GaugeTest() {
+        gauge.resize(262, 13);
+        gauge.SetColor(Back);
+        gauge.SetBarColor(std::uint32_t{3265326});
+        gauge.SetBorderColor(std::uint32_t{3947580});
+        gauge.SetProcessEvents([this] { ++processed; });
+    }
+    TXPGauge gauge;
+    int processed = 0;
+};
+
+}  // namespace
+
+TEST_F(GaugeTest, BlockGaugeOf262By13HasThirtyTwoStepsAndHalfFillsSixteen) {
+    EXPECT_EQ(gauge.BarColor(), Bar);
+    EXPECT_EQ(gauge.TotalStep(), 32);
+    gauge.SetProgress(50);
+    EXPECT_EQ(gauge.FilledSteps(), 16);
+    const QImage image = Render(gauge);
+    const int mid = 6;
+    // Sixteen blocks of 8 pixels from x = 3: the bar ends at 16 * 8 + 3.
+    EXPECT_TRUE(SameRgb(image.pixel(128, mid), Bar));
+    EXPECT_TRUE(SameRgb(image.pixel(131, mid), Back));
+    // Two-pixel gaps after each block.
+    EXPECT_TRUE(SameRgb(image.pixel(8, mid), Bar));
+    EXPECT_TRUE(SameRgb(image.pixel(9, mid), Back));
+    EXPECT_TRUE(SameRgb(image.pixel(10, mid), Back));
+    EXPECT_TRUE(SameRgb(image.pixel(11, mid), Bar));
+}
+
+TEST_F(GaugeTest, ProgressRepaintsAndLetsEventsRunOnlyWhenAStepFills) {
+    gauge.SetProgress(2);
+    EXPECT_EQ(gauge.FilledSteps(), 0);
+    EXPECT_EQ(processed, 0);
+    gauge.SetProgress(4);
+    EXPECT_EQ(gauge.FilledSteps(), 1);
+    EXPECT_EQ(processed, 1);
+    gauge.SetProgress(4);
+    EXPECT_EQ(processed, 1);
+}
+
+TEST_F(GaugeTest, ProgressAboveMaximumIsIgnored) {
+    gauge.SetProgress(40);
+    gauge.SetProgress(101);
+    EXPECT_EQ(gauge.Progress(), 40u);
+    EXPECT_EQ(gauge.FilledSteps(), 12);
+}
+
+TEST_F(GaugeTest, MaximumZeroIsRefused) {
+    gauge.SetMaxValue(0);
+    EXPECT_EQ(gauge.MaxValue(), 100u);
+    gauge.SetMaxValue(32);
+    gauge.SetProgress(8);
+    EXPECT_EQ(gauge.FilledSteps(), 8);
+}
+
+TEST_F(GaugeTest, HugeValuesDoNotOverflowTheStepArithmetic) {
+    const std::uint64_t max = std::uint64_t{1} << 62;
+    gauge.SetMaxValue(max);
+    gauge.SetProgress(max / 2);
+    EXPECT_EQ(gauge.FilledSteps(), 16);
+}
+
+TEST_F(GaugeTest, GlossHasTwoLinesEachSideForABarSevenHigh) {
+    gauge.SetProgress(100);
+    const QImage image = Render(gauge);
+    const int x = 5;
+    EXPECT_TRUE(SameRgb(image.pixel(x, 3), Lightened(60)));
+    EXPECT_TRUE(SameRgb(image.pixel(x, 4), Lightened(30)));
+    EXPECT_TRUE(SameRgb(image.pixel(x, 5), Bar));
+    EXPECT_TRUE(SameRgb(image.pixel(x, 8), Lightened(30)));
+    EXPECT_TRUE(SameRgb(image.pixel(x, 9), Lightened(60)));
+    // A full block bar reaches width - 3, less the gap after its last block.
+    EXPECT_TRUE(SameRgb(image.pixel(256, 6), Bar));
+    EXPECT_TRUE(SameRgb(image.pixel(257, 6), Back));
+}
+
+TEST_F(GaugeTest, GlossHasOneLineEachSideForABarThreeHigh) {
+    gauge.resize(100, 9);
+    gauge.SetProgress(100);
+    const QImage image = Render(gauge);
+    EXPECT_TRUE(SameRgb(image.pixel(3, 3), Lightened(30)));
+    EXPECT_TRUE(SameRgb(image.pixel(3, 4), Bar));
+    EXPECT_TRUE(SameRgb(image.pixel(3, 5), Lightened(30)));
+}
+
+TEST_F(GaugeTest, FrameAndInnerShadow) {
+    const QImage image = Render(gauge);
+    EXPECT_TRUE(SameRgb(image.pixel(100, 0), QColor(60, 60, 60)));
+    EXPECT_TRUE(SameRgb(image.pixel(100, 1), QColor(195, 195, 195)));
+    EXPECT_TRUE(SameRgb(image.pixel(1, 6), QColor(195, 195, 195)));
+    EXPECT_TRUE(SameRgb(image.pixel(100, 6), Back));
+    gauge.SetInnerShadow(false);
+    EXPECT_TRUE(SameRgb(Render(gauge).pixel(100, 1), Back));
+}
+
+TEST_F(GaugeTest, SmoothBarFollowsTotalStep) {
+    gauge.SetSmooth(true);
+    gauge.SetTotalStep(256);
+    EXPECT_EQ(gauge.TotalStep(), 256);
+    gauge.SetTotalStep(257);
+    EXPECT_EQ(gauge.TotalStep(), 256);
+    gauge.SetProgress(25);
+    EXPECT_EQ(gauge.FilledSteps(), 64);
+    const QImage image = Render(gauge);
+    EXPECT_TRUE(SameRgb(image.pixel(66, 6), Bar));
+    EXPECT_TRUE(SameRgb(image.pixel(67, 6), Back));
+}
+
+TEST_F(GaugeTest, EstimateArrivesOnTheUserInterfaceThread) {
+    std::atomic<std::uint64_t> now{1000};
+    gauge.SetClock([&] { return now.load(); });
+    gauge.SetEstimateInterval(10);
+    gauge.SetMaxValue(1000);
+    bool onUiThread = false;
+    gauge.OnRemainSeconds = [&](TXPGauge&) {
+        onUiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+    };
+    gauge.Start();
+    EXPECT_EQ(gauge.Progress(), 0u);
+    gauge.SetProgress(100);
+    now = 2000;
+    // 100 units in one second leave 900 units: nine seconds.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gauge.RemainSeconds() == 9; }, 5000));
+    EXPECT_TRUE(onUiThread);
+    gauge.Stop();
+    EXPECT_EQ(gauge.RemainSeconds(), -1);
+    EXPECT_FALSE(gauge.Estimating());
+}
+
+TEST_F(GaugeTest, PausedEstimateTakesNoSamples) {
+    std::atomic<std::uint64_t> now{1000};
+    gauge.SetClock([&] { return now.load(); });
+    gauge.SetEstimateInterval(10);
+    gauge.Start();
+    gauge.Pause();
+    gauge.SetProgress(50);
+    now = 2000;
+    QTest::qWait(60);
+    EXPECT_EQ(gauge.RemainSeconds(), -1);
+    gauge.Restart();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gauge.RemainSeconds() == 1; }, 5000));
+}
+
+TEST_F(GaugeTest, EstimateOfTwoSecondsOrLessEndsTheSampling) {
+    std::atomic<std::uint64_t> now{1000};
+    gauge.SetClock([&] { return now.load(); });
+    gauge.SetEstimateInterval(10);
+    QSignalSpy spy(&gauge, &TXPGauge::remainSecondsChanged);
+    gauge.Start();
+    gauge.SetProgress(80);
+    now = 2000;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gauge.RemainSeconds() == 0; }, 5000));
+    const auto raised = spy.count();
+    gauge.SetProgress(90);
+    now = 9000;
+    QTest::qWait(60);
+    EXPECT_EQ(spy.count(), raised);
+    EXPECT_EQ(gauge.RemainSeconds(), 0);
+}
+
+TEST_F(GaugeTest, ReachingTheMaximumFreesTheEstimateTimer) {
+    gauge.SetEstimateInterval(10);
+    gauge.Start();
+    EXPECT_TRUE(gauge.Estimating());
+    gauge.SetProgress(100);
+    EXPECT_FALSE(gauge.Estimating());
+}
