@@ -1,0 +1,57 @@
+#include "fileops/getstring.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidth = 377;
+constexpr int kClientHeight = 101;
+
+QFont DialogFont(int pixelSize) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+}  // namespace
+
+TfGetString::TfGetString(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      descript_(new QLabel(this)),
+      edit_(new QLineEdit(this)),
+      ok_(new QPushButton(QStringLiteral("OK"), this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setObjectName(QStringLiteral("fGetString"));
+    setFont(DialogFont(11));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    descript_->setObjectName(QStringLiteral("Descript"));
+    descript_->setGeometry(13, 16, 269, 48);
+    descript_->setWordWrap(true);
+    descript_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    descript_->setFont(DialogFont(12));
+
+    edit_->setObjectName(QStringLiteral("Edit"));
+    edit_->setGeometry(13, 69, 277, 17);
+    edit_->setStyleSheet(
+        QStringLiteral("QLineEdit#Edit { border: 1px solid rgb(127, 157, 185); padding: 0; }"));
+
+    ok_->setObjectName(QStringLiteral("Ok"));
+    ok_->setGeometry(300, 37, 70, 22);
+    ok_->setDefault(true);
+    ok_->setAutoDefault(true);
+    connect(ok_, &QPushButton::clicked, this, [this] { done(kResultOk); });
+
+    cancel_->setObjectName(QStringLiteral("Cancel"));
+    cancel_->setGeometry(300, 65, 70, 22);
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+}
+
+void TfGetString::reject() {
+    done(kResultCancel);
+}
