@@ -17,10 +17,13 @@ QRect OuterRect(const QWidget* window) {
 }
 
 // left = window left + window width / 2 - dialog width / 2, halves truncated toward zero;
-// top likewise.
+// top likewise, with outer (framed) sizes. The dialog's frame does not exist before it is
+// shown, so it is taken to be as thick as the owner's.
 void CentreOn(QWidget* dialog, const QWidget* window) {
     const QRect outer = OuterRect(window);
-    const QRect own = dialog->frameGeometry();
+    const QWidget* topLevel = window->window();
+    const QSize frame = topLevel->frameGeometry().size() - topLevel->size();
+    const QSize own = dialog->size() + frame;
     dialog->move(outer.left() + outer.width() / 2 - own.width() / 2,
                  outer.top() + outer.height() / 2 - own.height() / 2);
 }

@@ -1,0 +1,165 @@
+#include "fileops/fileutil.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "fakes/fakeshell.h"
+#include "support/sandbox.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uint64_t kFiveGiB = 5ull << 30;
+
+std::string CurrentFolder() {
+    return fs::current_path().string();
+}
+
+// A sparse file: its size is real, its blocks are not, so the test costs no disk space.
+void MakeSparseFile(const std::string& path, std::uint64_t size) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path).close();
+    fs::resize_file(path, size);
+}
+
+TEST(AddToPath, JoinsWithOneSeparator) {
+    EXPECT_EQ(AddToPath("/fonts/", "a.ttf"), "/fonts/a.ttf");
+    EXPECT_EQ(AddToPath("/fonts", "a.ttf"), "/fonts/a.ttf");
+    EXPECT_EQ(AddToPath("", "a.ttf"), "a.ttf");
+    EXPECT_EQ(AddToPath("/fonts", ""), "/fonts");
+    EXPECT_EQ(AddToPath("/", "a.ttf"), "/a.ttf");
+}
+
+TEST(AddToPath, LongPathsAreNotCut) {
+    const std::string folder = "/" + std::string(300, 'f');
+    const std::string name = std::string(300, 'n') + ".ttf";
+    EXPECT_EQ(AddToPath(folder, name), folder + "/" + name);
+}
+
+TEST(ExtractFileName, TakesThePartAfterTheLastSlash) {
+    EXPECT_EQ(ExtractFileName("/usr/share/fonts/a.ttf"), "a.ttf");
+    EXPECT_EQ(ExtractFileName("a.ttf"), "a.ttf");
+    EXPECT_EQ(ExtractFileName("/fonts/"), "");
+    EXPECT_EQ(ExtractFileName(""), "");
+    // A colon is an ordinary character in a native file name.
+    EXPECT_EQ(ExtractFileName("/fonts/C:a.ttf"), "C:a.ttf");
+}
+
+TEST(GetFileSize, SizesFilesAndGivesZeroOtherwise) {
+    Sandbox sandbox;
+    EXPECT_EQ(GetFileSize(sandbox.WriteFile("ten.ttf", "0123456789")), 10u);
+    EXPECT_EQ(GetFileSize(sandbox.WriteFile("empty.ttf", "")), 0u);
+    EXPECT_EQ(GetFileSize(sandbox.Path() + "/missing.ttf"), 0u);
+    EXPECT_EQ(GetFileSize(sandbox.Path()), 0u);
+    const std::string big = sandbox.Path() + "/big.ttc";
+    MakeSparseFile(big, kFiveGiB);
+    EXPECT_EQ(GetFileSize(big), kFiveGiB);
+}
+
+TEST(DirExists, OnlyFolders) {
+    Sandbox sandbox;
+    EXPECT_TRUE(DirExists(sandbox.Path()));
+    EXPECT_FALSE(DirExists(sandbox.WriteFile("file", "x")));
+    EXPECT_FALSE(DirExists(sandbox.Path() + "/missing"));
+    EXPECT_FALSE(DirExists(""));
+    fs::create_directory_symlink(sandbox.Path() + "/home", sandbox.Path() + "/link");
+    EXPECT_TRUE(DirExists(sandbox.Path() + "/link"));
+}
+
+TEST(RootPath, IsTheMountPointOfTheNearestExistingFolder) {
+    Sandbox sandbox;
+    const std::string root = RootPath(sandbox.Path());
+    ASSERT_FALSE(root.empty());
+    EXPECT_EQ(root.back(), '/');
+    EXPECT_EQ((sandbox.Path() + "/").rfind(root, 0), 0u);
+    EXPECT_EQ(RootPath(sandbox.Path() + "/not/yet/there.ttf"), root);
+    EXPECT_EQ(RootPath("/"), "/");
+}
+
+TEST(GetDiskFreeSpaceA, AlsoForAPathNotCreatedYet) {
+    Sandbox sandbox;
+    EXPECT_GT(GetDiskFreeSpaceA(sandbox.Path()), 0u);
+    EXPECT_GT(GetDiskFreeSpaceA(sandbox.Path() + "/new/file.ttf"), 0u);
+}
+
+class FolderWalkTest : public testing::Test {
+protected:
+    void SetUp() override {
+        sandbox.WriteFile("sel/a.ttf", std::string(10, 'a'));
+        sandbox.WriteFile("sel/sub/b.ttf", std::string(20, 'b'));
+        folder = sandbox.Path() + "/sel";
+    }
+    Sandbox sandbox;
+    std::string folder;
+};
+
+TEST_F(FolderWalkTest, CountsAndSizesFilesInAllSubfolders) {
+    EXPECT_EQ(GetFileCount(folder), 2);
+    EXPECT_EQ(GetFolderSize(folder), 30u);
+    EXPECT_EQ(GetSelectedCount({folder}), 2);
+    EXPECT_EQ(GetSelectedSize({folder}), 30u);
+}
+
+TEST_F(FolderWalkTest, MixesFilesFoldersAndMissingPaths) {
+    const std::string file = sandbox.WriteFile("single.ttf", "12345");
+    const std::vector<std::string> paths = {file, folder, sandbox.Path() + "/missing"};
+    EXPECT_EQ(GetSelectedCount(paths), 3);
+    EXPECT_EQ(GetSelectedSize(paths), 35u);
+}
+
+TEST_F(FolderWalkTest, FolderThatCannotBeEnteredIsMinusOne) {
+    EXPECT_EQ(GetFileCount(sandbox.Path() + "/missing"), -1);
+    EXPECT_EQ(GetFolderSize(sandbox.Path() + "/missing"),
+              std::numeric_limits<std::uint64_t>::max());
+    EXPECT_EQ(GetFileCount(folder + "/a.ttf"), -1);
+}
+
+TEST_F(FolderWalkTest, LeavesTheCurrentFolderAlone) {
+    const std::string before = CurrentFolder();
+    GetSelectedSize({folder});
+    GetFileCount(sandbox.Path() + "/missing");
+    EXPECT_EQ(CurrentFolder(), before);
+}
+
+TEST_F(FolderWalkTest, SizesAboveFourGibibytesAreKept) {
+    MakeSparseFile(folder + "/sub/huge.ttc", kFiveGiB);
+    EXPECT_EQ(GetFolderSize(folder), kFiveGiB + 30);
+    EXPECT_EQ(GetSelectedSize({folder}), kFiveGiB + 30);
+}
+
+TEST_F(FolderWalkTest, LinkBackUpTheTreeIsNotFollowed) {
+    fs::create_directory_symlink(folder, folder + "/sub/loop");
+    EXPECT_EQ(GetFileCount(folder), 2);
+    EXPECT_EQ(GetFolderSize(folder), 30u);
+}
+
+TEST_F(FolderWalkTest, EmptyFolderCountsZero) {
+    fs::create_directories(sandbox.Path() + "/empty");
+    EXPECT_EQ(GetFileCount(sandbox.Path() + "/empty"), 0);
+    EXPECT_EQ(GetSelectedCount({sandbox.Path() + "/empty"}), 0);
+}
+
+TEST(ExecuteFile, GoesThroughTheShellGivenOrInstalled) {
+    fakes::FakeShell shell;
+    EXPECT_TRUE(ExecuteFile(shell, "notepad.exe", "/home/error.log", "/home"));
+    ASSERT_EQ(shell.Executed().size(), 1u);
+    EXPECT_EQ(shell.Executed()[0].file, "notepad.exe");
+    EXPECT_EQ(shell.Executed()[0].parameters, "/home/error.log");
+    EXPECT_EQ(shell.Executed()[0].workingFolder, "/home");
+
+    EXPECT_FALSE(ExecuteFile("charmap.exe", "", ""));  // no shell installed
+    platform::Shell* previous = SetExecuteShell(&shell);
+    shell.SetResult(false);
+    EXPECT_FALSE(ExecuteFile("charmap.exe", "", ""));
+    EXPECT_EQ(shell.Executed().size(), 2u);
+    EXPECT_FALSE(ExecuteFile("", "", ""));
+    EXPECT_EQ(shell.Executed().size(), 2u);
+    SetExecuteShell(previous);
+}
+
+}  // namespace
