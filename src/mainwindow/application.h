@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+
+// The viewer's application object. An exception that reaches the event loop is shown in
+// the program's error box and the program goes on, as the event loop of the original
+// desktop did.
+class TApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    static constexpr const char* Title = "Glyphwell Viewer 1.5 Beta";
+
+    TApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};

@@ -1,0 +1,112 @@
+#include "mainwindow/mainform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include "mainwindow/scan.h"
+#include "platform/programfolder.h"
+#include "preview/xfontlistview.h"
+
+namespace {
+
+bool IsAncestorOf(const QObject* ancestor, const QObject* object) {
+    for (const QObject* o = object; o != nullptr; o = o->parent()) {
+        if (o == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setObjectName("MainForm");
+    LoadBitmaps();
+    fontList_ = std::make_unique<TFontList>(true, &services_);
+    BuildLayout();
+    BuildMenus();
+
+    // The scan window is created after this window; the handlers look for it at load time.
+    fontList_->OnLoadBegin = [this](TFontList& sender, TFontListMode mode, bool& abort,
+                                    const std::string& info) {
+        if (scan_ != nullptr) {
+            scan_->FontListLoadBegin(sender, mode, abort, info);
+        }
+    };
+    fontList_->OnLoadProgress = [this](TFontList& sender, TFontListMode mode, bool& abort,
+                                       const std::string& info) {
+        if (scan_ != nullptr) {
+            scan_->FontListLoadProgress(sender, mode, abort, info);
+        }
+    };
+    fontList_->OnLoadEnd = [this](TFontList& sender) {
+        if (scan_ != nullptr) {
+            scan_->FontListLoadEnd(sender);
+        }
+    };
+    FontView->Items().OnLoaded = [this](TFontList&) { UpdateCaption(); };
+    FontView->Items().SetManageResources(false);
+
+    favoritesFile_ = platform::ProgramFolder() + "installed.fav";
+    setWindowTitle(AppTitle);
+    setMinimumSize(500, 400);
+    setGeometry(257, 167, 766, 582);
+    // The window sees keys before its controls: menu shortcuts, Esc and Alt+4.
+    qApp->installEventFilter(this);
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+    // The view's list holds only copies; the master list goes first so that leaving folder
+    // mode takes its fonts out of the font table while the window still exists.
+    fontList_.reset();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    event->accept();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyRelease:
+            previewedKey_ = nullptr;
+            previewedReceiver_ = nullptr;
+            return false;
+        case QEvent::KeyPress: {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget == nullptr || widget->window() != this) {
+                return false;
+            }
+            // A key the focus widget ignores travels on to its parents; preview it once.
+            if (event == previewedKey_ && IsAncestorOf(watched, previewedReceiver_)) {
+                return false;
+            }
+            previewedKey_ = event;
+            previewedReceiver_ = watched;
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (FormShortCut(key) || RunShortcut(key)) {
+                return true;
+            }
+            FormKeyDown(key);
+            return false;
+        }
+        default:
+            break;
+    }
+    if (FontView != nullptr && watched == FontView->viewport()) {
+        return HandleViewEvent(event);
+    }
+    return HandleWidgetEvent(watched, event);
+}

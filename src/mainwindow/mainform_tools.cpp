@@ -1,0 +1,130 @@
+// Help, explorer and small-window commands of the "T&ools" and "&Help" menus and the
+// list's context menu.
+#include <QFile>
+#include <QTextStream>
+
+#include "mainwindow/about.h"
+#include "mainwindow/edit.h"
+#include "mainwindow/mainform.h"
+#include "mainwindow/options.h"
+#include "platform/dialogs.h"
+#include "platform/programfolder.h"
+#include "platform/shell.h"
+#include "platform/userfonts.h"
+#include "preview/xfontlistview.h"
+
+namespace {
+
+constexpr const char* kNoErrorLog =
+    "'error.log' is a file has an error information for the last action had error(s)\n"
+    "There is no error information to show now.";
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// The first line of a text file; empty when the file is missing or empty.
+std::string FirstLine(const std::string& path) {
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    QTextStream stream(&file);
+    return stream.readLine().toUtf8().toStdString();
+}
+
+}  // namespace
+
+void TMainForm::CentreOver(QWidget* dialog) const {
+    const QRect main = geometry();
+    const QSize size = dialog->size();
+    dialog->move(main.left() + main.width() / 2 - size.width() / 2,
+                 main.top() + main.height() / 2 - size.height() / 2);
+}
+
+void TMainForm::Contents1Click() {
+    if (services_.shell != nullptr) {
+        services_.shell->Execute(platform::ProgramFolder() + "help/help.html", "", "");
+    }
+}
+
+void TMainForm::Shortcut1Click() {
+    if (services_.shell != nullptr) {
+        services_.shell->Execute(platform::ProgramFolder() + "help/shortcut.html", "", "");
+    }
+}
+
+void TMainForm::Homepage1Click() {
+    // The program's home page is its bundled help.
+    Contents1Click();
+}
+
+void TMainForm::About1Click() {
+    TfAbout about(services_.shell, this);
+    CentreOver(&about);
+    about.exec();
+}
+
+void TMainForm::Options1Click() {
+    TfOptions options(this);
+    CentreOver(&options);
+    options.exec();
+}
+
+void TMainForm::CharacterMap1Click() {
+    if (services_.shell != nullptr) {
+        services_.shell->Execute("charmap.exe", "", "");
+    }
+}
+
+void TMainForm::OpenExplorer1Click() {
+    if (services_.shell == nullptr) {
+        return;
+    }
+    const TFontList& items = FontView->Items();
+    if (items.Mode() != flmFolders) {
+        services_.shell->Execute(platform::UserFontsFolder(), "", "");
+        return;
+    }
+    if (items.GetCount() == 0 || FontView->ItemIndex() < 0) {
+        return;
+    }
+    services_.shell->Execute(FolderOf(items.GetItems(FontView->ItemIndex()).FileName()), "", "");
+}
+
+void TMainForm::ExplorerUninstalledFolder1Click() {
+    if (services_.shell != nullptr) {
+        services_.shell->Execute(backupFolder_, "", "");
+    }
+}
+
+void TMainForm::Seeerrorlogfile1Click() {
+    const std::string log = platform::ProgramFolder() + "error.log";
+    if (FirstLine(log).empty()) {
+        platform::CurrentDialogs().MessageBox(kNoErrorLog, "", platform::MsgButtons::Ok,
+                                              platform::MsgIcon::Information, this);
+        return;
+    }
+    if (services_.shell != nullptr) {
+        services_.shell->Execute("notepad.exe", log, "");
+    }
+}
+
+void TMainForm::Edit2Click() {
+    const int current = FontView->ItemIndex();
+    if (current < 0) {
+        return;
+    }
+    TfEdit edit(this);
+    CentreOver(&edit);
+    // Only the face and size travel to the edit window, not the list's style.
+    QFont font = FontView->SampleFont(FontView->Items().GetItems(current));
+    font.setPointSize(FontView->FontSize());
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    edit.SetEditFont(font);
+    edit.SetEditColors(FontView->TextColor(), FontView->Color());
+    edit.exec();
+}
