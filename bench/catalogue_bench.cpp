@@ -57,8 +57,8 @@ const std::vector<std::string>& Corpus() {
 }
 
 void ReportRate(benchmark::State& state, std::size_t faces) {
-    state.counters["faces_per_s"] =
-        benchmark::Counter(static_cast<double>(faces), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["faces_per_s"] = benchmark::Counter(
+        static_cast<double>(faces), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["us_per_face"] = benchmark::Counter(
         static_cast<double>(faces) * 1e-6,
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);

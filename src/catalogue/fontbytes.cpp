@@ -75,8 +75,8 @@ std::size_t FontBytes::ReadFromFile(std::uint64_t position, std::size_t length,
     }
     std::size_t done = 0;
     while (done < length) {
-        const ssize_t got = ::pread(fd_, out + done, length - done,
-                                    static_cast<off_t>(position + done));
+        const ssize_t got =
+            ::pread(fd_, out + done, length - done, static_cast<off_t>(position + done));
         if (got < 0 && errno == EINTR) {
             continue;
         }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "fileops/fileutil.h"
 #include "platform/collation.h"
 
 namespace catalogue {
@@ -22,7 +23,7 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
             continue;
         }
         struct stat info {};
-        if (::lstat(JoinPath(folder, name).c_str(), &info) != 0) {
+        if (::lstat(AddToPath(folder, name).c_str(), &info) != 0) {
             continue;
         }
         entries.push_back({name, S_ISDIR(info.st_mode)});
@@ -36,21 +37,6 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
 bool FileExists(const std::string& path) {
     struct stat info {};
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
-bool FolderExists(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (name.empty()) {
-        return folder;
-    }
-    if (folder.empty()) {
-        return name;
-    }
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
 bool HasExtensionI(std::string_view path, std::string_view ext) {

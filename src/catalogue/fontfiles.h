@@ -19,9 +19,6 @@ struct FolderEntry {
 std::vector<FolderEntry> ListFolder(const std::string& folder);
 
 bool FileExists(const std::string& path);
-bool FolderExists(const std::string& path);
-// folder and name joined with one separator (either may be empty).
-std::string JoinPath(const std::string& folder, const std::string& name);
 // True when path's extension is ext (".ttf"), ignoring case.
 bool HasExtensionI(std::string_view path, std::string_view ext);
 // The folder part of path, without its trailing separator ("" when path has none).

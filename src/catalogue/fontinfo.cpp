@@ -93,8 +93,8 @@ void TFontInfo::ReadFontNames(bool fullNameOnly) {
     try {
         result = catalogue::ReadNames(bytes, request, targets);
         if (result.error != catalogue::kNameOk) {
-            ShowReaderMessage(fileName_ + "\nInvalid TrueType Font! ErrorCode:" +
-                              std::to_string(result.error));
+            ShowReaderMessage(fileName_ +
+                              "\nInvalid TrueType Font! ErrorCode:" + std::to_string(result.error));
         }
     } catch (const std::exception&) {
         ShowReaderMessage(fileName_ + "\nUnknown Error!!");

@@ -11,14 +11,19 @@
 #include "catalogue/fontinfo.h"
 #include "platform/services.h"
 
-enum TFontListMode : std::uint8_t { flmScreen = 0, flmInstalled = 1, flmFolders = 2, flmNone = 255 };
+enum TFontListMode : std::uint8_t {
+    flmScreen = 0,
+    flmInstalled = 1,
+    flmFolders = 2,
+    flmNone = 255
+};
 // Every value other than stName sorts as stPath.
 enum TSortType : std::uint8_t { stPath = 1, stName = 2 };
 
 class TFontList;
 using TNotifyEvent = std::function<void(TFontList& sender)>;
-using TLoadEvent =
-    std::function<void(TFontList& sender, TFontListMode mode, bool& abort, const std::string& info)>;
+using TLoadEvent = std::function<void(TFontList& sender, TFontListMode mode, bool& abort,
+                                      const std::string& info)>;
 
 // The ordered, owning collection of font records every view of the program works on. It
 // fills itself from one of three sources (its mode), keeps five folder slots, a sort order,
@@ -51,8 +56,8 @@ public:
     bool ManageResources() const { return manageResources_; }
     void SetManageResources(bool value) { manageResources_ = value; }
 
-    void Add(TFontInfo* record);             // takes ownership
-    void Add(const std::string& name);       // a screen font record
+    void Add(TFontInfo* record);        // takes ownership
+    void Add(const std::string& name);  // a screen font record
     void Delete(int index);
     void Clear();
     void Assign(const TFontList& source);

@@ -9,6 +9,7 @@
 #include "catalogue/fontbytes.h"
 #include "catalogue/fontfiles.h"
 #include "catalogue/fontlist.h"
+#include "fileops/fileutil.h"
 #include "platform/collation.h"
 #include "platform/dialogs.h"
 #include "platform/errorcodes.h"
@@ -68,10 +69,17 @@ void TFontList::LoadFonts(TFontListMode mode) {
         // logs its errors and tells its owner before the error goes on.
         try {
             switch (mode) {
-                case flmScreen: LoadScreenFonts(); break;
-                case flmInstalled: LoadInstalledFonts(); break;
-                case flmFolders: LoadFolders(); break;
-                default: break;
+                case flmScreen:
+                    LoadScreenFonts();
+                    break;
+                case flmInstalled:
+                    LoadInstalledFonts();
+                    break;
+                case flmFolders:
+                    LoadFolders();
+                    break;
+                default:
+                    break;
             }
         } catch (...) {
             failure = std::current_exception();
@@ -124,7 +132,7 @@ void TFontList::LoadInstalledFonts() {
     for (const std::string& entry : entries) {
         // A bare name means a file in the Fonts folder, never one in the current folder.
         const std::string path =
-            entry.find('/') != std::string::npos ? entry : catalogue::JoinPath(fontsDir, entry);
+            entry.find('/') != std::string::npos ? entry : AddToPath(fontsDir, entry);
         if (catalogue::HasExtensionI(path, ".ttf")) {
             if (catalogue::FileExists(path)) {
                 auto record = std::make_unique<TFontInfo>();
@@ -172,7 +180,7 @@ void TFontList::LoadFolders() {
     RaiseLoad(OnLoadBegin, flmFolders, abort, "");
     ScopeExit end([this] { RaiseNotify(OnLoadEnd); });
     for (const std::string& folder : folders_) {
-        if (catalogue::FolderExists(folder)) {
+        if (DirExists(folder)) {
             ScanFolder(folder);
         }
     }
@@ -182,7 +190,7 @@ void TFontList::LoadFolders() {
 void TFontList::ScanFolder(const std::string& path) {
     bool abort = false;
     for (const catalogue::FolderEntry& entry : catalogue::ListFolder(path)) {
-        const std::string full = catalogue::JoinPath(path, entry.name);
+        const std::string full = AddToPath(path, entry.name);
         if (entry.isFolder) {
             ScanFolder(full);
         } else if (catalogue::HasExtensionI(entry.name, ".ttf")) {
@@ -241,7 +249,7 @@ int TFontList::AddFolder(const std::string& path) {
     if (!fontsFolder.empty() && platform::StartsWithI(path, fontsFolder)) {
         return -1;
     }
-    if (!catalogue::FolderExists(path)) {
+    if (!DirExists(path)) {
         return -1;
     }
     for (const std::string& slot : folders_) {
@@ -252,8 +260,9 @@ int TFontList::AddFolder(const std::string& path) {
         if (platform::CompareStrI(slot, path) == 0) {
             finding = "Same folder already exists.";
         } else if (platform::StartsWithI(slot, path)) {
-            finding = "Subfolder(s) already exist.\nPlease remove those folders first then add "
-                      "this folder.";
+            finding =
+                "Subfolder(s) already exist.\nPlease remove those folders first then add "
+                "this folder.";
         } else if (platform::StartsWithI(path, slot)) {
             finding = "Parent folder already exists.\nYou don't need to add this folder.";
         }

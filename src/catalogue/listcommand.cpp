@@ -44,7 +44,8 @@ std::optional<TFontListMode> ParseMode(const std::string& word) {
 }
 
 std::optional<std::uint16_t> ParseLang(const std::string& word) {
-    if (word.size() < 3 || word.size() > 6 || word[0] != '0' || (word[1] != 'x' && word[1] != 'X')) {
+    if (word.size() < 3 || word.size() > 6 || word[0] != '0' ||
+        (word[1] != 'x' && word[1] != 'X')) {
         return std::nullopt;
     }
     unsigned value = 0;
@@ -148,11 +149,21 @@ std::string Escaped(const std::string& field) {
     out.reserve(field.size());
     for (const char c : field) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c; break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
+                break;
         }
     }
     return out;
@@ -164,9 +175,9 @@ void WriteRecord(std::ostream& out, TFontInfo& record, bool allNames) {
     out << Escaped(record.FullName()) << '\t' << Escaped(record.FileName()) << '\t'
         << record.FaceOffset() << '\t' << record.FileSize() << '\t' << lang;
     if (allNames) {
-        for (const std::string* name : {&record.FamilyName(), &record.StyleName(),
-                                        &record.Version(), &record.Copyright(),
-                                        &record.Trademark()}) {
+        for (const std::string* name :
+             {&record.FamilyName(), &record.StyleName(), &record.Version(), &record.Copyright(),
+              &record.Trademark()}) {
             out << '\t' << Escaped(*name);
         }
     }
@@ -177,10 +188,12 @@ void WriteRecord(std::ostream& out, TFontInfo& record, bool allNames) {
 void LoadStoredFolders(TFontList& list) {
     const platform::IniFile settings(platform::ProgramFolder() + "glyphwell.ini");
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        std::string folder = settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
+        std::string folder =
+            settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
         const auto first = folder.find_first_not_of(" \t");
         const auto last = folder.find_last_not_of(" \t");
-        list.SetFolders(slot, first == std::string::npos ? "" : folder.substr(first, last - first + 1));
+        list.SetFolders(slot,
+                        first == std::string::npos ? "" : folder.substr(first, last - first + 1));
     }
 }
 

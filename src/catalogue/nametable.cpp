@@ -40,7 +40,8 @@ struct NameRecord {
 };
 
 NameRecord ParseRecord(const std::uint8_t* p) {
-    return {ReadBe16(p), ReadBe16(p + 2), ReadBe16(p + 4), ReadBe16(p + 6), ReadBe16(p + 8), ReadBe16(p + 10)};
+    return {ReadBe16(p),     ReadBe16(p + 2), ReadBe16(p + 4),
+            ReadBe16(p + 6), ReadBe16(p + 8), ReadBe16(p + 10)};
 }
 
 // Steps through the table directory. Records that were not read whole are passed over; as
@@ -104,8 +105,8 @@ public:
         : bytes_(bytes), request_(request), targets_(targets) {}
 
     NameReadResult Walk(const NameTableLocation& table) {
-        bytes_.LoadWindow(table.offset, std::clamp<std::size_t>(table.length, kNameHeaderSize,
-                                                                 kMaxNameWindow));
+        bytes_.LoadWindow(table.offset,
+                          std::clamp<std::size_t>(table.length, kNameHeaderSize, kMaxNameWindow));
         std::uint8_t header[kNameHeaderSize];
         if (bytes_.Read(table.offset, kNameHeaderSize, header) < kNameHeaderSize) {
             return {kNameHeaderShort, result_.lastLang};
@@ -165,7 +166,8 @@ private:
 
 }  // namespace
 
-std::string ConvertNameString(std::uint16_t encodingId, const std::uint8_t* data, std::size_t size) {
+std::string ConvertNameString(std::uint16_t encodingId, const std::uint8_t* data,
+                              std::size_t size) {
     if (encodingId != kEncodingWansung) {
         return platform::Utf16BeToUtf8(data, size);
     }

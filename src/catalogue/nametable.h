@@ -13,8 +13,8 @@ namespace catalogue {
 struct NameRequest {
     std::uint32_t faceOffset = 0;  // the face's offset table (0 for a .ttf)
     std::uint16_t userLang = 0x0409;
-    std::uint16_t langId = 0;      // the record's LangID before this pass
-    bool fullNameOnly = true;      // name ID 4 only, or IDs 0-7 except 4
+    std::uint16_t langId = 0;  // the record's LangID before this pass
+    bool fullNameOnly = true;  // name ID 4 only, or IDs 0-7 except 4
 };
 
 // The reader's own error codes; the message shows the digit.

@@ -29,9 +29,10 @@ std::string Repeat(const std::string& unit, int count) {
 }
 
 TEST_F(TFontInfoTest, MacintoshAndUnicodePlatformNamesGiveEmptyFullNameWithoutMessage) {
-    const std::string path = WriteFont("mac.ttf", TrueTypeBuilder()
-                                                      .Record({1, 0, 0, 4, "Mac Name"})
-                                                      .Record({0, 3, 0, 4, testsupport::Utf16Be("Uni")}));
+    const std::string path =
+        WriteFont("mac.ttf", TrueTypeBuilder()
+                                 .Record({1, 0, 0, 4, "Mac Name"})
+                                 .Record({0, 3, 0, 4, testsupport::Utf16Be("Uni")}));
     TFontInfo font;
     font.SetFileName(path);
     EXPECT_EQ(font.FileName(), path);
@@ -168,7 +169,9 @@ TEST_F(TFontInfoTest, WansungNamesKeepTheirNonZeroBytes) {
     builder.Record({3, 5, kLangEnglish, 4, std::string("\xC7\xD1\x00\xC7\x00\xD1\x00\x41", 8)});
     TFontInfo font;
     font.SetFileName(WriteFont("wansung.ttf", builder));
-    EXPECT_EQ(font.FullName(), "\xED\x95\x9C\xED\x95\x9C" "A");
+    EXPECT_EQ(font.FullName(),
+              "\xED\x95\x9C\xED\x95\x9C"
+              "A");
 }
 
 TEST_F(TFontInfoTest, MissingPathChangesNothing) {
@@ -251,9 +254,10 @@ TEST_F(TFontInfoTest, CollectionFaceIsReadAtItsOffset) {
         .Face(TrueTypeBuilder().AllNames(kLangEnglish, "Two", "Bold"));
     const std::string bytes = collection.Build();
     const std::string path = WriteBytesFile("pair.ttc", bytes);
-    const auto offset = static_cast<std::uint32_t>(
-        (static_cast<unsigned char>(bytes[16]) << 24) | (static_cast<unsigned char>(bytes[17]) << 16) |
-        (static_cast<unsigned char>(bytes[18]) << 8) | static_cast<unsigned char>(bytes[19]));
+    const auto offset = static_cast<std::uint32_t>((static_cast<unsigned char>(bytes[16]) << 24) |
+                                                   (static_cast<unsigned char>(bytes[17]) << 16) |
+                                                   (static_cast<unsigned char>(bytes[18]) << 8) |
+                                                   static_cast<unsigned char>(bytes[19]));
     TFontInfo font;
     font.SetFaceOffset(offset);
     font.SetFileName(path);

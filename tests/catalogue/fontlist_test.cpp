@@ -157,9 +157,11 @@ TEST_F(TFontListTest, InstalledFontsResolveBareNamesInTheFontsFolder) {
     const std::string fonts = sandbox.FontsFolder();
     sandbox.WriteFile("data/fonts/bare.ttf", Font("Bare").Build());
     const std::string full = WriteFont("elsewhere/full.TTF", Font("Full", "Bold"));
-    const std::string ttc = WriteBytesFile(
-        "three.ttc",
-        CollectionBuilder().Face(Font("Tri", "A")).Face(Font("Tri", "B")).Face(Font("Tri", "C")).Build());
+    const std::string ttc = WriteBytesFile("three.ttc", CollectionBuilder()
+                                                            .Face(Font("Tri", "A"))
+                                                            .Face(Font("Tri", "B"))
+                                                            .Face(Font("Tri", "C"))
+                                                            .Build());
     installed.SetFiles({"bare.ttf", full, "missing.ttf", ttc, fonts + "/skip.otf"});
     auto list = MakeList();
     list->SetMode(flmInstalled);
@@ -177,9 +179,11 @@ TEST_F(TFontListTest, InstalledFontsResolveBareNamesInTheFontsFolder) {
 }
 
 TEST_F(TFontListTest, CollectionGivesOneRecordPerFaceWithItsOffset) {
-    const std::string ttc = WriteBytesFile(
-        "three.ttc",
-        CollectionBuilder().Face(Font("Tri", "A")).Face(Font("Tri", "B")).Face(Font("Tri", "C")).Build());
+    const std::string ttc = WriteBytesFile("three.ttc", CollectionBuilder()
+                                                            .Face(Font("Tri", "A"))
+                                                            .Face(Font("Tri", "B"))
+                                                            .Face(Font("Tri", "C"))
+                                                            .Build());
     auto list = MakeList(false);
     list->AddTTC(ttc);
     ASSERT_EQ(list->GetCount(), 3);
@@ -192,20 +196,22 @@ TEST_F(TFontListTest, CollectionGivesOneRecordPerFaceWithItsOffset) {
 
 TEST_F(TFontListTest, CollectionKeepsAtMostAHundredFacesAndOnlyOffsetsThatWereRead) {
     auto list = MakeList(false);
-    list->AddTTC(WriteBytesFile("many.ttc", testsupport::brokenfonts::CollectionWithFaces(150, 101)));
+    list->AddTTC(
+        WriteBytesFile("many.ttc", testsupport::brokenfonts::CollectionWithFaces(150, 101)));
     ASSERT_EQ(list->GetCount(), 100);
     EXPECT_EQ(list->GetItems(99).FullName(), "Face99 Regular");
 
     list->Clear();
     // Three faces declared, the file ends after the first offset.
-    list->AddTTC(WriteBytesFile("cut.ttc", CollectionBuilder().Face(Font("Cut")).DeclaredCount(3)
-                                               .TruncateTo(16).Build()));
+    list->AddTTC(WriteBytesFile(
+        "cut.ttc", CollectionBuilder().Face(Font("Cut")).DeclaredCount(3).TruncateTo(16).Build()));
     EXPECT_EQ(list->GetCount(), 1);
 }
 
 TEST_F(TFontListTest, BadCollectionEndsTheLoadButClosesEverything) {
     const std::string good = WriteFont("good.ttf", Font("Good"));
-    const std::string bad = WriteBytesFile("bad.ttc", testsupport::brokenfonts::CollectionWithoutTag());
+    const std::string bad =
+        WriteBytesFile("bad.ttc", testsupport::brokenfonts::CollectionWithoutTag());
     const std::string after = WriteFont("after.ttf", Font("After"));
     installed.SetFiles({good, bad, after});
     auto list = MakeList();
@@ -402,7 +408,8 @@ TEST_F(TFontListTest, AddFolderRulesAndMessages) {
 }
 
 TEST_F(TFontListTest, RemovedSlotLeavesAGapTheNextFolderFills) {
-    for (const char* name : {"f1/a.ttf", "f2/b.ttf", "f3/c.ttf", "f4/d.ttf", "f5/e.ttf", "f6/f.ttf"}) {
+    for (const char* name :
+         {"f1/a.ttf", "f2/b.ttf", "f3/c.ttf", "f4/d.ttf", "f5/e.ttf", "f6/f.ttf"}) {
         WriteFont(name, Font(name));
     }
     auto list = MakeList();

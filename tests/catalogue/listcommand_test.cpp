@@ -42,10 +42,15 @@ protected:
 };
 
 TEST_F(ListCommandTest, BadArgumentsExitWithTwoAndUsage) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--bogus"}, {"--mode", "all"}, {"--mode"}, {"--sort", "size"},
-          {"--lang", "412"}, {"--lang", "0x12345"}, {"--lang", "0xZZ"},
-          {"--mode", "installed", "/tmp"}, {"--home", ""}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--bogus"},
+                                                 {"--mode", "all"},
+                                                 {"--mode"},
+                                                 {"--sort", "size"},
+                                                 {"--lang", "412"},
+                                                 {"--lang", "0x12345"},
+                                                 {"--lang", "0xZZ"},
+                                                 {"--mode", "installed", "/tmp"},
+                                                 {"--home", ""}}) {
         EXPECT_EQ(Run(args), 2) << args[0];
         EXPECT_NE(err.str().find("usage: glyphwell list"), std::string::npos);
         EXPECT_EQ(out.str(), "");
@@ -54,14 +59,17 @@ TEST_F(ListCommandTest, BadArgumentsExitWithTwoAndUsage) {
 }
 
 TEST_F(ListCommandTest, InstalledModeIsTheDefaultAndPrintsOneEscapedLinePerRecord) {
-    const std::string odd = WriteFont("odd.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Tab\tBack\\Line\nCr\r"));
-    const std::string plain = WriteFont("plain.ttf", TrueTypeBuilder().AllNames(kLangEnglish, "Plain", "Bold"));
+    const std::string odd =
+        WriteFont("odd.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Tab\tBack\\Line\nCr\r"));
+    const std::string plain =
+        WriteFont("plain.ttf", TrueTypeBuilder().AllNames(kLangEnglish, "Plain", "Bold"));
     installed.SetFiles({plain, odd});
     EXPECT_EQ(Run({}), 0);
     const std::string oddSize = std::to_string(std::filesystem::file_size(odd));
     const std::string plainSize = std::to_string(std::filesystem::file_size(plain));
     EXPECT_EQ(out.str(), "Plain Bold\t" + plain + "\t0\t" + plainSize + "\t0x0409\n" +
-                             "Tab\\tBack\\\\Line\\nCr\\r\t" + odd + "\t0\t" + oddSize + "\t0x0409\n");
+                             "Tab\\tBack\\\\Line\\nCr\\r\t" + odd + "\t0\t" + oddSize +
+                             "\t0x0409\n");
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(fontChange.BroadcastCount(), 0);
 }
@@ -76,13 +84,15 @@ TEST_F(ListCommandTest, AllNamesFollowTheLanguageGiven) {
     const std::string size = std::to_string(std::filesystem::file_size(path));
 
     EXPECT_EQ(Run({"--all-names", "--lang", "0x0409"}), 0);
-    EXPECT_EQ(out.str(), "Hangul Regular\t" + path + "\t0\t" + size +
-                             "\t0x0409\tHangul\tRegular\tVersion 1.0\tHangul Copyright\tHangul Trademark\n");
+    EXPECT_EQ(out.str(),
+              "Hangul Regular\t" + path + "\t0\t" + size +
+                  "\t0x0409\tHangul\tRegular\tVersion 1.0\tHangul Copyright\tHangul Trademark\n");
 
     EXPECT_EQ(Run({"--lang", "0x412", "--all-names"}), 0);
-    EXPECT_EQ(out.str(), "\xED\x95\x9C \xEB\xB3\xB4\xED\x86\xB5\t" + path + "\t0\t" + size +
-                             "\t0x0412\t\xED\x95\x9C\tRegular\tVersion 1.0\tHangul Copyright\tHangul "
-                             "Trademark\n");
+    EXPECT_EQ(out.str(),
+              "\xED\x95\x9C \xEB\xB3\xB4\xED\x86\xB5\t" + path + "\t0\t" + size +
+                  "\t0x0412\t\xED\x95\x9C\tRegular\tVersion 1.0\tHangul Copyright\tHangul "
+                  "Trademark\n");
 }
 
 TEST_F(ListCommandTest, FoldersGoThroughAddFolderWithMessagesOnStandardError) {
@@ -97,9 +107,10 @@ TEST_F(ListCommandTest, FoldersGoThroughAddFolderWithMessagesOnStandardError) {
         names.push_back(line.substr(0, line.find('\t')));
     }
     EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "Bravo", "Charlie"}));
-    EXPECT_EQ(err.str(), broken + "\nInvalid TrueType Font! ErrorCode:2\n" +
-                             "Message: Parent folder already exists.\nYou don't need to add this folder.\n" +
-                             broken + " (ERROR:13)\n");
+    EXPECT_EQ(err.str(),
+              broken + "\nInvalid TrueType Font! ErrorCode:2\n" +
+                  "Message: Parent folder already exists.\nYou don't need to add this folder.\n" +
+                  broken + " (ERROR:13)\n");
     // Registered for the run, and gone again with the list.
     EXPECT_EQ(table.Adds().size(), 3u);
     EXPECT_EQ(table.AddedFileCount(), 0);
@@ -109,9 +120,9 @@ TEST_F(ListCommandTest, FolderModeWithoutFoldersListsTheStoredSlots) {
     WriteFont("stored/a.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Stored"));
     const std::string home = sandbox.Path() + "/otherhome";
     sandbox.WriteFile("work/broken/x.ttf", testsupport::brokenfonts::NoNameTable());
-    sandbox.WriteFile("otherhome/glyphwell.ini",
-                      "[Folders]\r\nFolder1=" + folder + "/broken\r\nFolder2=  " + folder +
-                          "/stored  \r\n");
+    sandbox.WriteFile(
+        "otherhome/glyphwell.ini",
+        "[Folders]\r\nFolder1=" + folder + "/broken\r\nFolder2=  " + folder + "/stored  \r\n");
     EXPECT_EQ(Run({"--mode", "folders", "--home", home}), 0);
     EXPECT_EQ(platform::ProgramFolder(), home + "/");
     EXPECT_EQ(out.str().substr(0, 7), "Stored\t");

@@ -35,9 +35,9 @@ catalogue::NameTargets TargetsOf(Outcome& outcome) {
 
 Outcome FromMemory(const std::string& bytes, const catalogue::NameRequest& request) {
     Outcome outcome;
-    outcome.result = catalogue::ReadNamesFromMemory(
-        reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), request,
-        TargetsOf(outcome));
+    outcome.result =
+        catalogue::ReadNamesFromMemory(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                       bytes.size(), request, TargetsOf(outcome));
     return outcome;
 }
 
@@ -103,9 +103,9 @@ TEST_F(NameTableTest, MutatedFontsNeverCrashAndReadAlikeFromFileAndMemory) {
                 bytes[at] = static_cast<char>(random() % 256);
             }
         }
-        const catalogue::NameRequest request{0, random() % 2 ? kLangEnglish : kLangKorean,
-                                             static_cast<std::uint16_t>(random() % 2 ? 0 : kLangKorean),
-                                             random() % 2 == 0};
+        const catalogue::NameRequest request{
+            0, random() % 2 ? kLangEnglish : kLangKorean,
+            static_cast<std::uint16_t>(random() % 2 ? 0 : kLangKorean), random() % 2 == 0};
         const Outcome memory = FromMemory(bytes, request);
         EXPECT_GE(memory.result.error, 0);
         EXPECT_LE(memory.result.error, 6);
@@ -117,7 +117,12 @@ TEST_F(NameTableTest, MutatedFontsNeverCrashAndReadAlikeFromFileAndMemory) {
 }
 
 TEST(ConvertNameString, Utf16StopsAtTheFirstZeroUnitAndWansungDropsZeroBytes) {
-    const std::string utf16 = std::string("\x00" "A" "\x00\x00\x00" "B", 6);
+    const std::string utf16 = std::string(
+        "\x00"
+        "A"
+        "\x00\x00\x00"
+        "B",
+        6);
     EXPECT_EQ(catalogue::ConvertNameString(1, reinterpret_cast<const std::uint8_t*>(utf16.data()),
                                            utf16.size()),
               "A");

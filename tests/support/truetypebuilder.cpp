@@ -23,8 +23,8 @@ void Put32(std::string& out, std::uint32_t value) {
 
 // Tags in the order a directory lists them; "name" is placed among them by sorting.
 std::vector<std::string> TableTags(std::uint16_t count, bool withName) {
-    static const char* const kCommon[] = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf",
-                                          "head", "hhea", "hmtx", "loca", "maxp", "post", "prep"};
+    static const char* const kCommon[] = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head",
+                                          "hhea", "hmtx", "loca", "maxp", "post", "prep"};
     std::vector<std::string> tags;
     if (withName && count > 0) {
         tags.emplace_back("name");
@@ -45,7 +45,10 @@ std::uint32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
     const unsigned char lead = byte(i++);
     int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    std::uint32_t code = extra == 3 ? lead & 0x07 : extra == 2 ? lead & 0x0F : extra ? lead & 0x1F : lead;
+    std::uint32_t code = extra == 3   ? lead & 0x07
+                         : extra == 2 ? lead & 0x0F
+                         : extra      ? lead & 0x1F
+                                      : lead;
     while (extra-- > 0 && i < text.size()) {
         code = (code << 6) | (byte(i++) & 0x3F);
     }
@@ -161,7 +164,8 @@ std::string TrueTypeBuilder::BuildAt(std::uint32_t base) const {
     Put16(out, 0);
     Put16(out, 0);
     Put16(out, 0);
-    std::uint32_t next = static_cast<std::uint32_t>(kOffsetTableSize + kTableRecordSize * tags.size());
+    std::uint32_t next =
+        static_cast<std::uint32_t>(kOffsetTableSize + kTableRecordSize * tags.size());
     std::uint32_t nameAt = 0;
     for (const std::string& tag : tags) {
         if (tag != "name") {
@@ -266,7 +270,9 @@ std::string NoNameTable() {
 }
 
 std::string NameOffsetPastEnd() {
-    return TrueTypeBuilder().AllNames(kLangEnglish, "Past", "Regular").NameTableOffset(0x7FFFFFF0)
+    return TrueTypeBuilder()
+        .AllNames(kLangEnglish, "Past", "Regular")
+        .NameTableOffset(0x7FFFFFF0)
         .Build();
 }
 
@@ -289,21 +295,23 @@ std::string StringPastEnd() {
 }
 
 std::string CollectionWithoutTag() {
-    return CollectionBuilder().Tag("ttcx").Face(TrueTypeBuilder().AllNames(kLangEnglish, "A", "B"))
+    return CollectionBuilder()
+        .Tag("ttcx")
+        .Face(TrueTypeBuilder().AllNames(kLangEnglish, "A", "B"))
         .Build();
 }
 
 std::string CollectionWithFaces(std::uint32_t declared, int real) {
     CollectionBuilder collection;
     for (int i = 0; i < real; ++i) {
-        collection.Face(TrueTypeBuilder().AllNames(kLangEnglish, "Face" + std::to_string(i),
-                                                   "Regular"));
+        collection.Face(
+            TrueTypeBuilder().AllNames(kLangEnglish, "Face" + std::to_string(i), "Regular"));
     }
     return collection.DeclaredCount(declared).Build();
 }
 
 std::vector<std::pair<std::string, int>> Corpus() {
-    return {{ShortOffsetTable(), 1},   {SixtyTables(), 2},    {SixTables(), 2},
+    return {{ShortOffsetTable(), 1},   {SixtyTables(), 2},       {SixTables(), 2},
             {NoNameTable(), 3},        {NameOffsetPastEnd(), 3}, {NameHeaderCut(), 4},
             {RecordCountPastEnd(), 5}, {StringPastEnd(), 6}};
 }

@@ -94,14 +94,14 @@ bool WriteBytes(const std::string& path, const std::string& bytes);
 
 // Broken files, each named after what is wrong with it.
 namespace brokenfonts {
-std::string ShortOffsetTable();           // error 1
-std::string SixtyTables();                // error 2
-std::string SixTables();                  // error 2
-std::string NoNameTable();                // error 3
-std::string NameOffsetPastEnd();          // error 3
-std::string NameHeaderCut();              // error 4
-std::string RecordCountPastEnd();         // error 5
-std::string StringPastEnd();              // error 6
+std::string ShortOffsetTable();    // error 1
+std::string SixtyTables();         // error 2
+std::string SixTables();           // error 2
+std::string NoNameTable();         // error 3
+std::string NameOffsetPastEnd();   // error 3
+std::string NameHeaderCut();       // error 4
+std::string RecordCountPastEnd();  // error 5
+std::string StringPastEnd();       // error 6
 std::string CollectionWithoutTag();
 std::string CollectionWithFaces(std::uint32_t declared, int real);
 // Every broken font above with the error code the reader gives it.
