@@ -1,0 +1,192 @@
+#include "mainwindow/scan.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+
+#include "controls/xpgauge.h"
+
+namespace {
+
+bool IsTrueTypeFile(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".ttf";
+}
+
+// The number of registry entries the list passes for installed fonts; anything that is not a
+// whole number counts as nothing.
+int ParseCount(const std::string& info) {
+    int value = 0;
+    const auto result = std::from_chars(info.data(), info.data() + info.size(), value);
+    return result.ec == std::errc() && result.ptr == info.data() + info.size() ? std::max(value, 0)
+                                                                               : 0;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& bounds) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(bounds);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+}  // namespace
+
+TfScan::TfScan(QWidget* mainWindow, std::function<void()> processEvents)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      mainWindow_(mainWindow),
+      processEvents_(std::move(processEvents)) {
+    setObjectName("fScan");
+    setWindowTitle("Scan Fonts");
+    setFixedSize(306, 161);
+    BuildHeader();
+    Count = MakeLabel(this, "Count", QRect(95, 48, 117, 17));
+    FontName = MakeLabel(this, "FontName", QRect(12, 72, 282, 21));
+    Gauge = new TXPGauge(this);
+    Gauge->setObjectName("Gauge");
+    Gauge->setGeometry(14, 108, 278, 11);
+    Gauge->SetColor(QColor(255, 255, 255));
+    Gauge->SetInnerShadow(true);
+    Gauge->SetBorderColor(std::uint32_t{3947580});
+    Gauge->SetBarColor(std::uint32_t{3265326});
+    Gauge->SetProcessEvents(processEvents_);
+    bCancel = new QPushButton("Cancel", this);
+    bCancel->setObjectName("bCancel");
+    bCancel->setGeometry(220, 132, 72, 22);
+    bCancel->setDefault(true);
+    connect(bCancel, &QPushButton::clicked, this, [this] { bCancelClick(); });
+}
+
+void TfScan::BuildHeader() {
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(0, 0, 306, 29);
+    Panel1->setAutoFillBackground(true);
+    QPalette white = Panel1->palette();
+    white.setColor(QPalette::Window, QColor(255, 255, 255));
+    Panel1->setPalette(white);
+    auto* picture = new QLabel(Panel1);
+    picture->setGeometry(12, 8, 16, 16);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_DirIcon).pixmap(16, 16));
+    auto* caption = new QLabel("Please wait while scanning fonts in folder", Panel1);
+    caption->setObjectName("Panel1Caption");
+    caption->setGeometry(36, 0, 264, 29);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName("Bevel1");
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(0, 29, 306, 2);
+}
+
+int TfScan::CountFontFiles(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
+                                        error);
+    int count = 0;
+    for (const fs::recursive_directory_iterator end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_regular_file(typeError) && IsTrueTypeFile(it->path())) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+int TfScan::LoadTotal(const TFontList& sender, TFontListMode mode, const std::string& info) const {
+    if (mode == flmInstalled) {
+        return ParseCount(info);
+    }
+    if (mode != flmFolders) {
+        return 0;
+    }
+    if (!info.empty()) {
+        return CountFontFiles(info);
+    }
+    int total = 0;
+    for (int slot = 0; slot < 5; ++slot) {
+        const std::string folder = sender.GetFolders(slot);
+        if (!folder.empty()) {
+            total += CountFontFiles(folder);
+        }
+    }
+    return total;
+}
+
+void TfScan::FontListLoadBegin(TFontList& sender, TFontListMode mode, bool&,
+                               const std::string& info) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fileCount_ = 0;
+    Gauge->SetProgress(0);
+    if (mainWindow_ != nullptr) {
+        const QRect main = mainWindow_->frameGeometry();
+        move(main.left() + main.width() / 2 - width() / 2,
+             main.top() + main.height() / 2 - height() / 2);
+    }
+    show();
+    if (mainWindow_ != nullptr) {
+        mainWindow_->setEnabled(false);
+        setEnabled(true);
+    }
+    fileTotal_ = LoadTotal(sender, mode, info);
+    Gauge->SetMaxValue(static_cast<std::uint64_t>(fileTotal_));
+    Count->clear();
+    FontName->clear();
+    if (processEvents_) {
+        processEvents_();
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void TfScan::FontListLoadProgress(TFontList&, TFontListMode, bool& abort, const std::string& info) {
+    FontName->setText(QString::fromUtf8(info));
+    Gauge->SetProgress(Gauge->Progress() + 1);
+    ++fileCount_;
+    Count->setText(QString::asprintf("%d/%d", fileCount_, fileTotal_));
+    abort = cancelled_;
+    if (processEvents_) {
+        processEvents_();
+    }
+}
+
+void TfScan::FontListLoadEnd(TFontList&) {
+    if (mainWindow_ != nullptr) {
+        mainWindow_->setEnabled(true);
+    }
+    hide();
+}
+
+void TfScan::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TfScan::FormShow() {
+    cancelled_ = false;
+}
+
+void TfScan::bCancelClick() {
+    cancelled_ = true;
+}
+
+// Esc and Enter both press Cancel; the window itself only goes away when the load ends.
+void TfScan::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        bCancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfScan::reject() {
+    bCancel->click();
+}
