@@ -20,6 +20,15 @@ QColor BgrToColor(std::uint32_t color) {
                   static_cast<int>((color >> 16) & 0xFFu));
 }
 
+QString FileInfoText(const TFontInfo& record, bool fullPath) {
+    const std::string& path = record.FileName();
+    const std::size_t slash = path.rfind('/');
+    const std::string shown =
+        fullPath || slash == std::string::npos ? path : path.substr(slash + 1);
+    const qint64 kilobytes = record.FileSize() / 1024;
+    return QStringLiteral("%1 (%2 KB)").arg(QString::fromUtf8(shown), QLocale().toString(kilobytes));
+}
+
 TRowPainter::TRowPainter(TSampleFontCache& fonts)
     : fonts_(fonts),
       nameFont_(UiFont(QStringLiteral("Tahoma"), 8, true)),
@@ -85,21 +94,12 @@ void TRowPainter::DrawFileInfo(QPainter& painter, const TFontInfo& record, int y
     if (!settings_.showFileInfo || record.FileName().empty()) {
         return;
     }
-    const QString text = FileInfoText(record);
+    const QString text = FileInfoText(record, settings_.showFullPath);
     painter.setFont(infoFont_);
     painter.setPen(BgrToColor(focused ? settings_.color : ShadeColor(settings_.color, kInfoDelta)));
     const int left = settings_.width - painter.fontMetrics().horizontalAdvance(text) - 10;
     const QRect box(left, y + 1, settings_.width - 1 - left, settings_.headerHeight - 1);
     painter.drawText(box, kTextFlags | Qt::AlignLeft, text);
-}
-
-QString TRowPainter::FileInfoText(const TFontInfo& record) const {
-    const std::string& path = record.FileName();
-    const std::size_t slash = path.rfind('/');
-    const std::string shown =
-        settings_.showFullPath || slash == std::string::npos ? path : path.substr(slash + 1);
-    const qint64 kilobytes = record.FileSize() / 1024;
-    return QStringLiteral("%1 (%2 KB)").arg(QString::fromUtf8(shown), QLocale().toString(kilobytes));
 }
 
 void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, int y) {

@@ -49,7 +49,6 @@ private:
     void DrawFileInfo(QPainter& painter, const TFontInfo& record, int y, bool focused) const;
     void DrawPlainSample(QPainter& painter, const TFontInfo& record, int y);
     void DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y);
-    QString FileInfoText(const TFontInfo& record) const;
 
     TSampleFontCache& fonts_;
     TSupersampledText supersampler_;
@@ -62,3 +61,7 @@ private:
 
 // A 0x00BBGGRR colour as Qt's colour.
 QColor BgrToColor(std::uint32_t color);
+
+// The file information of a row: "<file> (<size> KB)", the size in whole kilobytes with the
+// locale's thousands separators, the file as its bare name or its whole path.
+QString FileInfoText(const TFontInfo& record, bool fullPath);

@@ -18,9 +18,14 @@ QString AvailableFamily(const QString& family) {
     wanted.setFamilies({family});
     QString chosen = family;
     if (QFontInfo(wanted).family().compare(family, Qt::CaseInsensitive) != 0) {
-        chosen = QGuiApplication::font().family();
+        // The family the desktop font really resolves to, not an alias such as "Sans Serif"
+        // whose meaning can change with the font configuration.
+        chosen = QFontInfo(QGuiApplication::font()).family();
     }
-    known.insert(family, chosen);
+    // With no fonts known yet nothing resolves; ask again next time instead of keeping that.
+    if (!chosen.isEmpty()) {
+        known.insert(family, chosen);
+    }
     return chosen;
 }
 
@@ -28,7 +33,10 @@ QString AvailableFamily(const QString& family) {
 
 QFont UiFont(const QString& family, int pointSize, bool bold) {
     QFont font;
-    font.setFamilies({AvailableFamily(family)});
+    const QString available = AvailableFamily(family);
+    if (!available.isEmpty()) {
+        font.setFamilies({available});
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(pointSize);
     font.setBold(bold);

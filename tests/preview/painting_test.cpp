@@ -1,0 +1,203 @@
+#include <QLocale>
+#include <QPaintEvent>
+#include <QSet>
+#include <QTest>
+
+#include "platform/linux/qtfonttable.h"
+#include "preview/rowpainter.h"
+#include "preview/shadecolor.h"
+#include "support/sandbox.h"
+#include "support/truetypebuilder.h"
+#include "viewfixture.h"
+
+namespace {
+
+constexpr const char* kDejaVu = "/usr/share/fonts/truetype/dejavu/";
+
+QRgb Bgr(std::uint32_t color) { return BgrToColor(color).rgb() | 0xFF000000u; }
+
+// Distinct colours inside rect.
+QSet<QRgb> ColoursIn(const QImage& image, const QRect& rect) {
+    QSet<QRgb> colours;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return colours;
+}
+
+// Records every region the viewport is asked to paint.
+class PaintLog : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        }
+        return false;
+    }
+    std::vector<QRegion> regions;
+};
+
+}  // namespace
+
+using Painting = ViewFixture;
+
+TEST_F(Painting, EmptyListShowsOnlyTheMessage) {
+    view->SetColor(0xFFFFFF);
+    const QImage image = Pixels();
+    const QRect message(5, 5, 300, 30);
+    EXPECT_GT(ColoursIn(image, message).size(), 1);
+    QImage rest = image;
+    QPainter(&rest).fillRect(message, Qt::white);
+    EXPECT_EQ(ColoursIn(rest, rest.rect()), QSet<QRgb>{qRgb(255, 255, 255)});
+}
+
+TEST_F(Painting, BandsFollowFocusAndStayVisibleOnBlack) {
+    Fill({"One", "Two", "Three"});
+    view->SetColor(0);
+    view->SetItemIndex(1);
+    const QImage image = Pixels();
+    const int ih = view->ItemHeight();
+    const QRgb plainBand = image.pixel(3, 3);
+    EXPECT_EQ(plainBand, Bgr(ShadeColor(0, -0.06)));
+    EXPECT_GT(qGray(plainBand), 0);
+    view->setFocus();
+    ASSERT_TRUE(view->hasFocus());
+    const QRgb activeBand = Pixels().pixel(3, ih + 3);
+    EXPECT_EQ(activeBand, Bgr(ShadeColor(0, -0.25)));
+    view->clearFocus();
+    const QRgb focusedBand = Pixels().pixel(3, ih + 3);
+    EXPECT_EQ(focusedBand, Bgr(ShadeColor(0, -0.18)));
+    EXPECT_GT(qGray(activeBand), qGray(focusedBand));
+    EXPECT_GT(qGray(focusedBand), qGray(plainBand));
+    EXPECT_EQ(image.pixel(3, ih / 2 + view->HeaderHeight()), qRgb(0, 0, 0));
+    // On black the four shadow lines lighten step by step; the separator repeats the last.
+    const int shadow = view->HeaderHeight() - 4;
+    std::uint32_t expected = ShadeColor(0, -0.06);
+    for (int line = 0; line < 4; ++line) {
+        expected = ShadeColor(expected, -0.009);
+        EXPECT_EQ(image.pixel(3, shadow + line), Bgr(expected)) << line;
+    }
+    EXPECT_EQ(image.pixel(3, 0), Bgr(expected));
+}
+
+TEST_F(Painting, ScreenFontsShowNoFileInformation) {
+    Sandbox sandbox;
+    const std::string path = sandbox.WriteFile("fonts/tiny.ttf", "");
+    ASSERT_TRUE(testsupport::TrueTypeBuilder()
+                    .Name(testsupport::kLangEnglish, 4, "Tiny")
+                    .Write(path));
+    auto* record = new TFontInfo;
+    record->SetFileName(path);
+    ASSERT_EQ(record->FullName(), "Tiny");
+    view->Items().Add("Tiny");
+    view->Items().Add(record);
+    view->SetItemIndex(1);
+    view->SetItemIndex(0);
+    const QImage image = Pixels();
+    const int ih = view->ItemHeight();
+    const QRect infoArea(view->viewport()->width() / 2, 1, view->viewport()->width() / 2 - 12,
+                         view->HeaderHeight() - 6);
+    EXPECT_EQ(ColoursIn(image, infoArea).size(), 1);
+    EXPECT_GT(ColoursIn(image, infoArea.translated(0, ih)).size(), 1);
+    view->SetShowFileInfo(false);
+    EXPECT_EQ(ColoursIn(Pixels(), infoArea.translated(0, ih)).size(), 1);
+}
+
+TEST(FileInfo, SizeInWholeKilobytesWithThousandsSeparators) {
+    Sandbox sandbox;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    std::string bytes = testsupport::TrueTypeBuilder().Name(0x0409, 4, "Big").Build();
+    bytes.resize(1536000, '\0');
+    const std::string path = sandbox.WriteFile("fonts/big.ttf", bytes);
+    TFontInfo record;
+    record.SetFileName(path);
+    EXPECT_EQ(FileInfoText(record, false), "big.ttf (1,500 KB)");
+    EXPECT_EQ(FileInfoText(record, true), QString::fromStdString(path) + " (1,500 KB)");
+    const std::string small = sandbox.WriteFile(
+        "fonts/small.ttf", testsupport::TrueTypeBuilder().Name(0x0409, 4, "Small").Build());
+    record.SetFileName(small);
+    EXPECT_EQ(FileInfoText(record, false), "small.ttf (0 KB)");
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(Painting, AFocusMoveRepaintsOnlyTheTwoRows) {
+    FillNumbered(10);
+    SetClientRows(5);
+    Pixels();
+    PaintLog log;
+    view->viewport()->installEventFilter(&log);
+    QTest::keyClick(view.get(), Qt::Key_Down);
+    QApplication::processEvents();
+    view->viewport()->removeEventFilter(&log);
+    ASSERT_EQ(log.regions.size(), 1u);
+    const int ih = view->ItemHeight();
+    EXPECT_EQ(log.regions[0], QRegion(0, 0, view->viewport()->width(), 2 * ih));
+}
+
+// Real faces, drawn through the real font table from files added to it.
+class RealFaces : public ViewFixture {
+protected:
+    void SetUp() override {
+        ViewFixture::SetUp();
+        services.fontTable = &qtTable;
+        view = std::make_unique<TXFontListView>(services);
+        view->SetBorderSingle(false);
+        view->resize(600, 300);
+        view->show();
+        for (const char* file : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"}) {
+            const std::string copy = sandbox.CopyFile(std::string(kDejaVu) + file,
+                                                      std::string("fonts/") + file);
+            ASSERT_EQ(qtTable.AddFontFile(copy), 0) << file;
+            auto* record = new TFontInfo;
+            record->SetFileName(copy);
+            view->Items().Add(record);
+        }
+        ASSERT_EQ(view->Items().GetItems(1).FullName(), "DejaVu Sans Bold");
+    }
+    void TearDown() override {
+        view.reset();
+        qtTable.RemoveFontFile(sandbox.Path() + "/fonts/DejaVuSans.ttf");
+        qtTable.RemoveFontFile(sandbox.Path() + "/fonts/DejaVuSans-Bold.ttf");
+    }
+
+    // The sample line of row, below its name band (the header height is known after a paint).
+    QImage SampleOf(int row) {
+        const QImage image = Pixels();
+        const int ih = view->ItemHeight();
+        const int hh = view->HeaderHeight();
+        return image.copy(0, row * ih + hh, view->viewport()->width(), ih - hh - 4);
+    }
+
+    Sandbox sandbox;
+    platform::QtFontTable qtTable;
+};
+
+TEST_F(RealFaces, RegularAndBoldFilesDrawDifferentPixels) {
+    EXPECT_NE(SampleOf(0), SampleOf(1));
+    const QImage regular = SampleOf(0);
+    int inkRegular = 0;
+    int inkBold = 0;
+    const QImage bold = SampleOf(1);
+    for (int y = 0; y < regular.height(); ++y) {
+        for (int x = 0; x < regular.width(); ++x) {
+            inkRegular += regular.pixel(x, y) != qRgb(255, 255, 255);
+            inkBold += bold.pixel(x, y) != qRgb(255, 255, 255);
+        }
+    }
+    EXPECT_GT(inkBold, inkRegular * 11 / 10);
+}
+
+TEST_F(RealFaces, PlainSamplesAreBiLevelAndAntiAliasedOnesAreSmooth) {
+    view->SetColor(0xFFFFFF);
+    view->SetTextColor(0);
+    const int height = view->ItemHeight();
+    const QImage plain = SampleOf(0);
+    EXPECT_EQ(ColoursIn(plain, plain.rect()), (QSet<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
+    view->SetAntiAlias(true);
+    const QImage smooth = SampleOf(0);
+    EXPECT_EQ(view->ItemHeight(), height);
+    EXPECT_GT(ColoursIn(smooth, smooth.rect()).size(), 8);
+    EXPECT_TRUE(ColoursIn(smooth, smooth.rect()).contains(qRgb(0, 0, 0)));
+}
