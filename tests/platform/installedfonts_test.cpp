@@ -69,4 +69,16 @@ TEST_F(InstalledFontsTest, RefreshWritesTheCacheOtherProgramsRead) {
     EXPECT_FALSE(std::filesystem::is_empty(cacheDir));
 }
 
+TEST_F(InstalledFontsTest, FollowsFontconfigFileChangedAfterStart) {
+    sandbox.CopyFile(kDejaVu + "DejaVuSans.ttf", "elsewhere/DejaVuSans.ttf");
+    const std::string conf = sandbox.WriteFile(
+        "other.conf", "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + sandbox.Path() +
+                          "/elsewhere</dir><cachedir>" + sandbox.Path() +
+                          "/cache/fontconfig</cachedir></fontconfig>\n");
+    EXPECT_TRUE(fonts.Files().empty());
+    setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+    EXPECT_EQ(fonts.Files(),
+              std::vector<std::string>{sandbox.Path() + "/elsewhere/DejaVuSans.ttf"});
+}
+
 }  // namespace
