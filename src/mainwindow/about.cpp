@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "controls/xlabel.h"
@@ -64,7 +65,8 @@ void TfAbout::BuildHeader() {
     header->setPalette(white);
     auto* icon = new QLabel(header);
     icon->setGeometry(8, 4, 32, 32);
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    const QPixmap programIcon(":/images/glyphwell.png");
+    icon->setPixmap(programIcon.isNull() ? QApplication::windowIcon().pixmap(32, 32) : programIcon);
     auto* subtitle = MakeMarkup(header, "Subtitle", "TrueType Font Manager", QPoint(48, 4));
     subtitle->SetFontColor(QColor(128, 128, 128));
     Title =
@@ -72,12 +74,14 @@ void TfAbout::BuildHeader() {
                    QPoint(48, 20));
     auto* credit = new TXLabel(header);
     credit->setObjectName("Credit");
-    credit->setFont(Tahoma());
+    QFont small = Tahoma();
+    small.setPointSize(7);
+    credit->setFont(small);
     credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    credit->setGeometry(200, 20, 110, 16);
+    credit->setGeometry(200, 4, 112, 16);
     credit->SetAutoSize(true);
     credit->SetFontColor(QColor(128, 128, 128));
-    credit->SetCaption("by the Glyphwell Viewer authors");
+    credit->SetCaption("the Glyphwell Viewer authors");
 }
 
 // No personal name, address or web site is shown: the credit goes to the authors as a group,

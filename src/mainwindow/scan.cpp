@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <algorithm>
@@ -75,7 +76,9 @@ void TfScan::BuildHeader() {
     Panel1->setPalette(white);
     auto* picture = new QLabel(Panel1);
     picture->setGeometry(12, 8, 16, 16);
-    picture->setPixmap(style()->standardIcon(QStyle::SP_DirIcon).pixmap(16, 16));
+    QPixmap folder(":/images/FONTFOLDER.png");
+    picture->setPixmap(folder.isNull() ? style()->standardIcon(QStyle::SP_DirIcon).pixmap(16, 16)
+                                       : folder);
     auto* caption = new QLabel("Please wait while scanning fonts in folder", Panel1);
     caption->setObjectName("Panel1Caption");
     caption->setGeometry(36, 0, 264, 29);
