@@ -45,6 +45,8 @@ void TRowPainter::Begin(const RowPaintSettings& settings) {
     }
 }
 
+void TRowPainter::ForgetRendered() { supersampler_.Clear(); }
+
 void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool focused,
                        bool erase) {
     if (erase) {
@@ -125,7 +127,7 @@ void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, i
     }
     smoothRow_.fill(BgrToColor(settings_.color));
     const int width = TSampleFontCache::Width(face, settings_.text + QLatin1Char(' '));
-    supersampler_.Render(smoothRow_, 10, face.font, face.ascent, width, settings_.text,
+    supersampler_.Render(smoothRow_, 10, face.key, face.font, face.ascent, width, settings_.text,
                          settings_.textColor);
     const int top = y + settings_.headerHeight +
                     (settings_.itemHeight - settings_.headerHeight - face.height - 4) / 2;

@@ -37,6 +37,8 @@ public:
 
     // Takes the settings for the rows that follow and derives every shade from the background.
     void Begin(const RowPaintSettings& settings);
+    // Forgets kept renderings, for when faces may now resolve differently.
+    void ForgetRendered();
     // Draws record's row with its top at y; erase first fills the whole row with the background.
     void Draw(QPainter& painter, const TFontInfo& record, int y, bool focused, bool erase);
 

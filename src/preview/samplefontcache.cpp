@@ -42,10 +42,15 @@ SampleFace& TSampleFontCache::Get(const std::string& faceName, int pointSize,
     }
     const platform::ResolvedFace& resolved = Resolve(faceName);
     SampleFace face;
+    face.key = key;
     // The supersampler reduces a sharp, bi-level rendering itself; the plain sample is
     // bi-level as the window system's plain text output was.
     face.font = Build(resolved, static_cast<double>(pointSize) * scale, styles,
                       QFont::NoAntialias);
+    if (scale > 1) {
+        // Hinting snaps outlines to a pixel grid that the reduction then blurs anyway.
+        face.font.setHintingPreference(QFont::PreferNoHinting);
+    }
     const QFontMetrics metrics(face.font);
     face.ascent = metrics.ascent();
     face.height = scale == 1

@@ -12,6 +12,7 @@
 // A record's face prepared for drawing its sample, with the measurements the painter asks
 // for again and again.
 struct SampleFace {
+    std::string key;     // unique for face name, size, style and scale
     QFont font;
     int height = 0;      // height of "Ag" at the requested size
     int ascent = 0;      // of font itself

@@ -1,74 +1,165 @@
 #include "preview/supersampledtext.h"
 
-#include <QPainter>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr int kBlock = TSupersampledText::kScale * TSupersampledText::kScale;
 
 // dst + (src - dst) * alpha / 255 for one channel, rounded.
-std::uint32_t Mix(std::uint32_t dst, std::uint32_t src, std::uint32_t alpha) {
-    return (dst * (255 - alpha) + src * alpha + 127) / 255;
+int Mix(int dst, std::uint32_t src, std::uint32_t alpha) {
+    return static_cast<int>((static_cast<std::uint32_t>(dst) * (255 - alpha) + src * alpha + 127) /
+                            255);
 }
 
 }  // namespace
 
-void TSupersampledText::Render(QImage& target, int x, const QFont& bigFont, int bigAscent,
-                               int bigWidth, const QString& text, std::uint32_t textColor) {
-    // One spare block past the text's advance, so overhanging glyph edges are kept.
-    const int width = (bigWidth / kScale + 1) * kScale;
-    const int height = target.height() * kScale;
-    if (width <= 0 || height <= 0 || x >= target.width()) {
+void TSupersampledText::Render(QImage& target, int x, const std::string& faceKey,
+                               const QFont& bigFont, int bigAscent, int bigWidth,
+                               const QString& text, std::uint32_t textColor) {
+    // One spare block past the text's advance, so overhanging glyph edges are kept; nothing
+    // beyond the target's right edge is drawn at all.
+    const int columns = std::min(bigWidth / kScale + 1, target.width() - x);
+    const int rows = target.height();
+    if (columns <= 0 || rows <= 0) {
         return;
     }
-    DrawLarge(bigFont, bigAscent, width, height, text);
-    ReduceOnto(target, x, width, textColor);
-}
-
-void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, int width, int height,
-                                  const QString& text) {
-    if (large_.width() < width || large_.height() < height) {
-        large_ = QImage(std::max(width, large_.width()), std::max(height, large_.height()),
-                        QImage::Format_RGB32);
+    std::string key = faceKey;
+    key.push_back('\0');
+    key += text.toStdString();
+    key.push_back('\0');
+    key += std::to_string(columns) + 'x' + std::to_string(rows);
+    const Mask* mask = masks_.Find(key);
+    if (mask == nullptr) {
+        width_ = columns * kScale;
+        height_ = rows * kScale;
+        large_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+        DrawLarge(bigFont, bigAscent, text);
+        mask = &masks_.Insert(key, Reduce(columns, rows));
     }
-    QPainter painter(&large_);
-    const QRect area(0, 0, width, height);
-    painter.fillRect(area, Qt::black);
-    painter.setClipRect(area);
-    painter.setFont(bigFont);
-    painter.setPen(Qt::white);
-    painter.drawText(0, bigAscent, text);
+    Blend(*mask, target, x, textColor);
 }
 
-void TSupersampledText::ReduceOnto(QImage& target, int x, int width, std::uint32_t textColor) {
-    const int columns = std::min(width / kScale, target.width() - x);
-    coverage_.assign(static_cast<std::size_t>(columns), 0);
+void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, const QString& text) {
+    std::fill(large_.begin(), large_.end(), 0);
+    QTextLayout layout(text, bigFont);
+    layout.setCacheEnabled(false);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) {
+        return;
+    }
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        // Positions are relative to the line's top; the text sits on the row's baseline.
+        const double shift = bigAscent - line.ascent();
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+            const QRectF box = font.boundingRect(glyphs[i]);
+            const int left = static_cast<int>(std::floor(positions[i].x() + box.left()));
+            const int top = static_cast<int>(std::lround(positions[i].y() + shift + box.top()));
+            DrawGlyph(font.alphaMapForGlyph(glyphs[i], QRawFont::PixelAntialiasing), left, top);
+        }
+        if (positions.isEmpty() || (!run.underline() && !run.strikeOut())) {
+            continue;
+        }
+        const int baseline = bigAscent;
+        const int thickness = std::max(1, static_cast<int>(std::lround(font.lineThickness())));
+        const int left = static_cast<int>(positions.first().x());
+        const int right = static_cast<int>(run.boundingRect().right());
+        if (run.underline()) {
+            DrawLine(baseline + static_cast<int>(std::lround(font.underlinePosition())), thickness,
+                     left, right);
+        }
+        if (run.strikeOut()) {
+            DrawLine(baseline - static_cast<int>(font.ascent() / 3), thickness, left, right);
+        }
+    }
+}
+
+// Glyph bitmaps come bi-level (one bit per pixel) from a face asked for without
+// anti-aliasing; any other format is read by its alpha.
+void TSupersampledText::DrawGlyph(const QImage& glyph, int left, int top) {
+    if (glyph.isNull()) {
+        return;
+    }
+    const bool mono = glyph.format() == QImage::Format_Mono;
+    const QImage alpha = mono ? glyph : glyph.convertToFormat(QImage::Format_Alpha8);
+    const bool inkIsOne = !mono || qAlpha(glyph.color(1)) >= qAlpha(glyph.color(0));
+    const int fromY = std::max(0, -top);
+    const int toY = std::min(alpha.height(), height_ - top);
+    const int fromX = std::max(0, -left);
+    const int toX = std::min(alpha.width(), width_ - left);
+    for (int y = fromY; y < toY; ++y) {
+        const uchar* source = alpha.constScanLine(y);
+        std::uint8_t* out = large_.data() + static_cast<std::size_t>(top + y) * width_ + left;
+        for (int x = fromX; x < toX; ++x) {
+            const bool ink = mono ? (((source[x >> 3] >> (7 - (x & 7))) & 1) != 0) == inkIsOne
+                                  : source[x] >= 128;
+            if (ink) {
+                out[x] = 255;
+            }
+        }
+    }
+}
+
+void TSupersampledText::DrawLine(int top, int thickness, int left, int right) {
+    const int fromX = std::max(0, left);
+    const int toX = std::min(width_, right);
+    for (int y = std::max(0, top); y < std::min(height_, top + thickness); ++y) {
+        std::uint8_t* out = large_.data() + static_cast<std::size_t>(y) * width_;
+        std::fill(out + fromX, out + std::max(fromX, toX), 255);
+    }
+}
+
+// The box filter: each output pixel is the mean of its 4 x 4 source block.
+TSupersampledText::Mask TSupersampledText::Reduce(int columns, int rows) const {
+    Mask mask;
+    mask.columns = columns;
+    mask.rows = rows;
+    mask.alpha.resize(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
+    std::vector<std::uint32_t> sums(static_cast<std::size_t>(columns));
+    for (int row = 0; row < rows; ++row) {
+        std::fill(sums.begin(), sums.end(), 0u);
+        for (int sub = 0; sub < kScale; ++sub) {
+            const std::uint8_t* source =
+                large_.data() + static_cast<std::size_t>(row * kScale + sub) * width_;
+            for (int column = 0; column < columns; ++column) {
+                const std::uint8_t* block = source + column * kScale;
+                sums[column] += block[0] + block[1] + block[2] + block[3];
+            }
+        }
+        std::uint8_t* out = mask.alpha.data() + static_cast<std::size_t>(row) * columns;
+        for (int column = 0; column < columns; ++column) {
+            out[column] = static_cast<std::uint8_t>(sums[column] / kBlock);
+        }
+    }
+    return mask;
+}
+
+void TSupersampledText::Blend(const Mask& mask, QImage& target, int x, std::uint32_t textColor) {
     const std::uint32_t red = textColor & 0xFFu;
     const std::uint32_t green = (textColor >> 8) & 0xFFu;
     const std::uint32_t blue = (textColor >> 16) & 0xFFu;
-    for (int row = 0; row < target.height(); ++row) {
-        std::fill(coverage_.begin(), coverage_.end(), 0u);
-        for (int sub = 0; sub < kScale; ++sub) {
-            const auto* source =
-                reinterpret_cast<const QRgb*>(large_.constScanLine(row * kScale + sub));
-            for (int column = 0; column < columns; ++column) {
-                const QRgb* block = source + column * kScale;
-                // White on black: the blue channel alone carries the coverage.
-                coverage_[column] += (block[0] & 0xFFu) + (block[1] & 0xFFu) +
-                                     (block[2] & 0xFFu) + (block[3] & 0xFFu);
-            }
-        }
+    const int rows = std::min(mask.rows, target.height());
+    const int columns = std::min(mask.columns, target.width() - x);
+    for (int row = 0; row < rows; ++row) {
+        const std::uint8_t* alpha = mask.alpha.data() + static_cast<std::size_t>(row) * mask.columns;
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(row)) + x;
         for (int column = 0; column < columns; ++column) {
-            const std::uint32_t alpha = coverage_[column] / kBlock;
-            if (alpha == 0) {
+            const std::uint32_t a = alpha[column];
+            if (a == 0) {
                 continue;
             }
             const QRgb dst = line[column];
-            line[column] = qRgb(static_cast<int>(Mix(qRed(dst), red, alpha)),
-                                static_cast<int>(Mix(qGreen(dst), green, alpha)),
-                                static_cast<int>(Mix(qBlue(dst), blue, alpha)));
+            line[column] =
+                qRgb(Mix(qRed(dst), red, a), Mix(qGreen(dst), green, a), Mix(qBlue(dst), blue, a));
         }
     }
 }

@@ -264,6 +264,7 @@ int TXFontListView::GetItemAt(int x, int y) const {
 void TXFontListView::ItemsChange() {
     // Fonts may have come or gone from the font table with the new content.
     fonts_->Clear();
+    rowPainter_->ForgetRendered();
     UpdateScrollBar();
     const int count = Count();
     if (count == 0) {
