@@ -227,7 +227,11 @@ void TXPGauge::Start() {
     progress_ = 0;
     UpdateFilled();
     paused_ = false;
-    timer_->OnTimer = [this](TThreadTimer&) { Tick(); };
+    timer_->OnTimer = [this](TThreadTimer&) {
+        inTick_ = true;
+        Tick();
+        inTick_ = false;
+    };
     timer_->SetEnabled(true);
     lastTime_ = clock_();
 }
@@ -260,14 +264,18 @@ void TXPGauge::SetRemainSeconds(int value) {
     }
 }
 
-// The tick that is running may be the caller (an OnRemainSeconds handler that stops the
-// estimate), so the timer is handed to the event loop instead of being deleted under it.
+// A handler of OnRemainSeconds may stop the estimate from inside the tick; the timer running
+// that tick is then handed to the event loop instead of being deleted under it.
 void TXPGauge::FreeTimer() {
     if (!timer_) {
         return;
     }
     timer_->SetEnabled(false);
-    timer_.release()->deleteLater();
+    if (inTick_) {
+        timer_.release()->deleteLater();
+    } else {
+        timer_.reset();
+    }
 }
 
 void TXPGauge::Stop() {

@@ -92,6 +92,7 @@ private:
     std::uint64_t lastTime_ = 0;
     std::uint64_t lastProgress_ = 0;
     bool paused_ = false;
+    bool inTick_ = false;
     int estimateInterval_ = DefaultEstimateInterval;
     std::function<void()> processEvents_;
     std::function<std::uint64_t()> clock_;

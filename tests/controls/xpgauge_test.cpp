@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <vector>
 
 #include "pixels.h"
 
@@ -187,5 +188,26 @@ TEST_F(GaugeTest, ReachingTheMaximumFreesTheEstimateTimer) {
     gauge.Start();
     EXPECT_TRUE(gauge.Estimating());
     gauge.SetProgress(100);
+    EXPECT_FALSE(gauge.Estimating());
+}
+
+TEST_F(GaugeTest, HandlerMayStopTheEstimateFromInsideTheTick) {
+    std::atomic<std::uint64_t> now{1000};
+    gauge.SetClock([&] { return now.load(); });
+    gauge.SetEstimateInterval(10);
+    gauge.SetMaxValue(1000);
+    std::vector<int> seen;
+    gauge.OnRemainSeconds = [&](TXPGauge& sender) {
+        seen.push_back(sender.RemainSeconds());
+        if (sender.RemainSeconds() >= 0) {
+            sender.Stop();
+        }
+    };
+    gauge.Start();
+    gauge.SetProgress(500);
+    now = 2000;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= 2; }, 5000));
+    QTest::qWait(30);
+    EXPECT_EQ(seen, (std::vector<int>{1, -1}));
     EXPECT_FALSE(gauge.Estimating());
 }
