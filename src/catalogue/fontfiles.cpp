@@ -22,11 +22,14 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
         if (name == "." || name == "..") {
             continue;
         }
-        struct stat info {};
-        if (::lstat(AddToPath(folder, name).c_str(), &info) != 0) {
+        if (entry->d_type != DT_UNKNOWN) {
+            entries.push_back({name, entry->d_type == DT_DIR});
             continue;
         }
-        entries.push_back({name, S_ISDIR(info.st_mode)});
+        struct stat info {};
+        if (::lstat(AddToPath(folder, name).c_str(), &info) == 0) {
+            entries.push_back({name, S_ISDIR(info.st_mode)});
+        }
     }
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(),

@@ -257,6 +257,15 @@ TEST_F(TFontListTest, FolderLoadAddsGoodFontsAndLogsTheRest) {
     EXPECT_EQ(list->GetFolderCount(), 2);
 }
 
+TEST_F(TFontListTest, FolderScanDoesNotFollowLinkedFoldersInCircles) {
+    WriteFont("loop/a.ttf", Font("Once"));
+    std::filesystem::create_directory_symlink(folder + "/loop", folder + "/loop/again");
+    auto list = MakeList();
+    list->SetFolders(0, folder + "/loop");
+    list->SetMode(flmFolders);
+    EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"Once Regular"}));
+}
+
 TEST_F(TFontListTest, LoadWithoutErrorsLeavesTheErrorLogAlone) {
     const std::string log = sandbox.WriteFile("home/error.log", "old\n");
     WriteFont("ok/a.ttf", Font("Fine"));
