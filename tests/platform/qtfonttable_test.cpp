@@ -136,4 +136,25 @@ TEST_F(QtFontTableTest, SystemFontIsFoundByFullName) {
     EXPECT_EQ(face.style, "Bold");
 }
 
+TEST(QtFontTableCollection, EveryFaceOfACollectionResolvesToItsOwnFamily) {
+    const std::string regular = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+    const std::string bold = "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc";
+    if (!std::filesystem::exists(regular) || !std::filesystem::exists(bold)) {
+        GTEST_SKIP() << "fonts-noto-cjk is not installed";
+    }
+    Sandbox sandbox;
+    platform::QtFontTable table;
+    ASSERT_EQ(table.AddFontFile(regular), 0);
+    ASSERT_EQ(table.AddFontFile(bold), 0);
+    const platform::ResolvedFace kr = table.Resolve("Noto Sans CJK KR");
+    const platform::ResolvedFace hk = table.Resolve("noto sans mono cjk hk");
+    const platform::ResolvedFace krBold = table.Resolve("Noto Sans CJK KR Bold");
+    EXPECT_EQ(kr.family, "Noto Sans CJK KR");
+    EXPECT_EQ(kr.style, "Regular");
+    EXPECT_EQ(hk.family, "Noto Sans Mono CJK HK");
+    EXPECT_EQ(hk.style, "Regular");
+    EXPECT_EQ(krBold.family, "Noto Sans CJK KR");
+    EXPECT_EQ(krBold.style, "Bold");
+}
+
 }  // namespace
