@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "catalogue/listcommand.h"
+#include "fileops/appdialogs.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/freetypeoutlinemetrics.h"
-#include "platform/linux/qtdialogs.h"
 #include "platform/linux/qtfontchange.h"
 #include "platform/linux/qtfonttable.h"
 #include "platform/linux/qtshell.h"
@@ -99,7 +99,7 @@ int ViewerMain(int argc, char** argv) {
     services.trash = &trash;
     services.outlineMetrics = &outlineMetrics;
     services.processEvents = [] { QCoreApplication::processEvents(); };
-    platform::QtDialogs dialogs;
+    AppDialogs dialogs;
     platform::SetDialogs(&dialogs);
 
     TMainForm mainForm(services);

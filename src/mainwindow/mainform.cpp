@@ -90,7 +90,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             }
             // A key the focus widget ignores travels on to its parents; preview it once.
-            if (event == previewedKey_ && IsAncestorOf(watched, previewedReceiver_)) {
+            if (event == previewedKey_ && watched != previewedReceiver_ &&
+                IsAncestorOf(watched, previewedReceiver_)) {
                 return false;
             }
             previewedKey_ = event;

@@ -156,6 +156,7 @@ private:
     QWidget* BuildCentre();
     QWidget* BuildTabBar();
     QWidget* BuildFolderBar();
+    void ShowFavoritesPane(bool shown);
     void BuildFontView();
     void LoadBitmaps();
 

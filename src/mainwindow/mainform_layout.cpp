@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "controls/btnstatusbar.h"
 #include "controls/colorref.h"
@@ -100,6 +101,8 @@ void TMainForm::BuildLayout() {
     Splitter1->addWidget(pnFavorites);
     Splitter1->addWidget(BuildCentre());
     Splitter1->setStretchFactor(1, 1);
+    connect(Splitter1, &QSplitter::splitterMoved, this,
+            [this] { favPaneWidth_ = pnFavorites->width(); });
     column->addWidget(Splitter1, 1);
 
     StatusBar1 = new TBtnStatusBar(central);
@@ -109,6 +112,16 @@ void TMainForm::BuildLayout() {
     StatusBar1->SetHotColor(palette().color(QPalette::WindowText));
     column->addWidget(StatusBar1);
     setCentralWidget(central);
+}
+
+void TMainForm::ShowFavoritesPane(bool shown) {
+    if (!shown) {
+        pnFavorites->hide();
+        return;
+    }
+    pnFavorites->show();
+    const int rest = std::max(1, Splitter1->width() - favPaneWidth_ - Splitter1->handleWidth());
+    Splitter1->setSizes({favPaneWidth_, rest});
 }
 
 QToolBar* TMainForm::NewToolBar(const char* name) {
@@ -135,8 +148,7 @@ QWidget* TMainForm::BuildTopStrip() {
     tbFavorites = ToolBar2->addAction(QIcon(":/images/favorites.png"), "Favorites");
     tbFavorites->setObjectName("tbFavorites");
     tbFavorites->setCheckable(true);
-    connect(tbFavorites, &QAction::toggled, this,
-            [this](bool down) { pnFavorites->setVisible(down); });
+    connect(tbFavorites, &QAction::toggled, this, [this](bool down) { ShowFavoritesPane(down); });
     ToolBar4 = NewToolBar("ToolBar4");
     tbCharmap = ToolBar4->addAction(QIcon(":/images/charmap.png"), "Charmap");
     tbCharmap->setObjectName("tbCharmap");

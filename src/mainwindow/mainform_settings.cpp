@@ -96,11 +96,8 @@ void TMainForm::LoadSettings() {
     const platform::IniFile ini(SettingsFile());
     LoadWindowBounds(ini.ReadString("Window", "Main", kDefaultBounds));
     favPaneWidth_ = ini.ReadInteger("Window", "FavPane", kDefaultFavPane);
-    Splitter1->setSizes({favPaneWidth_, std::max(1, width() - favPaneWidth_)});
-    if (ini.ReadInteger("Option", "Left", 1) != 0) {
-        tbFavorites->setChecked(true);
-        pnFavorites->show();
-    }
+    // Checking the button shows the pane at that width.
+    tbFavorites->setChecked(ini.ReadInteger("Option", "Left", 1) != 0);
     // Values outside the known ones are passed on; the list decides what they mean.
     fontList_->SetSortType(static_cast<TSortType>(
         static_cast<std::uint8_t>(ini.ReadInteger("Option", "Sort", stName))));
@@ -178,7 +175,7 @@ void TMainForm::SaveSettings() {
                                  .arg(bounds.height());
         ini.WriteString("Window", "Main", main.toStdString());
         const bool paneShown = !pnFavorites->isHidden();
-        ini.WriteInteger("Window", "FavPane", paneShown ? pnFavorites->width() : favPaneWidth_);
+        ini.WriteInteger("Window", "FavPane", favPaneWidth_);
         ini.WriteInteger("Option", "Left", paneShown ? 1 : 0);
         ini.WriteInteger("Option", "Sort", fontList_->SortType());
         ini.WriteInteger("Option", "ViewMode", fontList_->Mode());

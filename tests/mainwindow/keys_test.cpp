@@ -1,0 +1,253 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include "mainwindow/mainformfixture.h"
+
+namespace {
+
+using KeysTest = MainFormTest;
+
+void TypeInto(QComboBox* box, const QString& text) {
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), text);
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST_F(KeysTest, SizeBoxTakesNumbersLeavesRefusedSizesAndRestoresNonNumbers) {
+    InstallFonts({"Alpha"});
+    TestMainForm& form = Open();
+    TypeInto(form.cbFontSize, "24");
+    EXPECT_EQ(View().FontSize(), 24);
+    TypeInto(form.cbFontSize, "3");
+    EXPECT_EQ(View().FontSize(), 24);
+    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "3");
+    TypeInto(form.cbFontSize, "12a");
+    EXPECT_EQ(View().FontSize(), 12);  // "12" was a size on the way
+    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "12");
+    form.cbFontSize->setEditText("x");
+    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "12");
+}
+
+TEST_F(KeysTest, AltUpAndDownChangeTheSizeWithinItsRange) {
+    InstallFonts({"Alpha"});
+    TestMainForm& form = Open();
+    Key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(View().FontSize(), 17);
+    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "17");
+    View().SetFontSize(100);
+    Key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(View().FontSize(), 100);
+    View().SetFontSize(5);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(View().FontSize(), 5);
+}
+
+TEST_F(KeysTest, SampleTextAndStyleReachTheList) {
+    InstallFonts({"Alpha"});
+    TestMainForm& form = Open();
+    TypeInto(form.cbString, "Hamburgefonstiv");
+    EXPECT_EQ(View().Text(), "Hamburgefonstiv");
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(form.sbBold->isChecked());
+    EXPECT_EQ(View().FontStyle(), fsBold);
+    QTest::mouseClick(form.sbUnderline, Qt::LeftButton);
+    EXPECT_EQ(View().FontStyle(), fsBold | fsUnderline);
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(View().FontStyle(), fsUnderline);
+    Key(Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(View().AntiAlias());
+}
+
+TEST_F(KeysTest, FindMovesForwardOnlyAndFindNextContinues) {
+    InstallFonts(GreekFamilies());
+    TestMainForm& form = Open();
+    View().SetItemIndex(6);  // Gamma
+    dialogs_.QueueText(platform::IdOk, "Alpha");
+    Key(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(dialogs_.Calls().size(), 1u);
+    EXPECT_EQ(dialogs_.Calls()[0].kind, "InputString");
+    EXPECT_EQ(dialogs_.Calls()[0].caption, "Find");
+    EXPECT_EQ(dialogs_.Calls()[0].text, "\n\nFind Text:");
+    EXPECT_EQ(form.FindText(), "Alpha");
+    EXPECT_EQ(View().ItemIndex(), 6);  // no wrap-around
+
+    dialogs_.QueueText(platform::IdOk, "ta ");
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(View().ItemIndex(), 7);  // "Iota Regular"
+    Key(Qt::Key_F3);
+    EXPECT_EQ(View().ItemIndex(), 7);  // the other matches lie behind
+    View().SetItemIndex(2);
+    Key(Qt::Key_F3);
+    EXPECT_EQ(View().ItemIndex(), 3);  // "Delta Regular"
+}
+
+TEST_F(KeysTest, FindIsCaseSensitiveAndCancelKeepsTheOldText) {
+    InstallFonts(GreekFamilies());
+    TestMainForm& form = Open();
+    dialogs_.QueueText(platform::IdOk, "omega");
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(View().ItemIndex(), 0);
+    dialogs_.QueueText(platform::IdOk, "Omega");
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(View().ItemIndex(), 12);
+    dialogs_.QueueResult(platform::IdCancel);
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(form.FindText(), "Omega");
+}
+
+TEST_F(KeysTest, FindOnAnEmptyListOpensNoPrompt) {
+    Open();
+    Key(Qt::Key_3, Qt::AltModifier);
+    ASSERT_EQ(Items().GetCount(), 0);
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs_.Calls().empty());
+}
+
+TEST_F(KeysTest, NextSelectedGoesToTheNextMarkedFont) {
+    InstallFonts(GreekFamilies());
+    Open();
+    View().Select(3, false);
+    View().Select(9, false);
+    View().SetItemIndex(3);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(View().ItemIndex(), 9);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(View().ItemIndex(), 9);
+}
+
+TEST_F(KeysTest, ShortcutOfADisabledItemRunsNothing) {
+    InstallFonts({"Alpha"});
+    Open();
+    QSignalSpy install(Action("InstallFont1"), &QAction::triggered);
+    QSignalSpy uninstall(Action("UninstallFont1"), &QAction::triggered);
+    Key(Qt::Key_I, Qt::AltModifier);
+    EXPECT_EQ(install.count(), 0);
+    Key(Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(uninstall.count(), 1);
+    Key(Qt::Key_1, Qt::AltModifier);
+    Key(Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(uninstall.count(), 1);
+}
+
+TEST_F(KeysTest, ShortcutsWinOverTheSampleTextBox) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    Key(Qt::Key_A, Qt::ControlModifier, form.cbString->lineEdit());
+    EXPECT_TRUE(Items().GetItems(0).Selected());
+    EXPECT_TRUE(Items().GetItems(1).Selected());
+}
+
+TEST_F(KeysTest, DeleteKeyAsksForTheCommandOfTheMode) {
+    InstallFonts({"Alpha"});
+    Open();
+    QSignalSpy uninstall(Action("UninstallFont1"), &QAction::triggered);
+    QSignalSpy remove(Action("DeleteFont1"), &QAction::triggered);
+    QSignalSpy properties(Action("Properties1"), &QAction::triggered);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(uninstall.count(), 1);
+    Key(Qt::Key_F9);
+    EXPECT_EQ(properties.count(), 1);
+    Key(Qt::Key_1, Qt::AltModifier);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(uninstall.count(), 1);
+    EXPECT_EQ(remove.count(), 0);
+}
+
+TEST_F(KeysTest, DragStartsOnlyBeyondSixPixelsOnInstalledFontsWithThePaneShown) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    QWidget* viewport = View().viewport();
+    SendMouse(viewport, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
+    EXPECT_EQ(form.DragStart(), QPoint(20, 20));
+    SendMouse(viewport, QEvent::MouseMove, QPoint(26, 14), Qt::LeftButton);
+    EXPECT_EQ(form.drags, 0);
+    SendMouse(viewport, QEvent::MouseMove, QPoint(27, 20), Qt::LeftButton);
+    EXPECT_EQ(form.drags, 1);
+    SendMouse(viewport, QEvent::MouseMove, QPoint(20, 13), Qt::LeftButton);
+    EXPECT_EQ(form.drags, 2);
+    SendMouse(viewport, QEvent::MouseMove, QPoint(40, 40), Qt::NoButton);
+    EXPECT_EQ(form.drags, 2);
+    SendMouse(viewport, QEvent::MouseButtonRelease, QPoint(40, 40), Qt::NoButton);
+
+    form.tbFavorites->trigger();  // hides the pane
+    SendMouse(viewport, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
+    SendMouse(viewport, QEvent::MouseMove, QPoint(40, 40), Qt::LeftButton);
+    EXPECT_EQ(form.drags, 2);
+    SendMouse(viewport, QEvent::MouseButtonRelease, QPoint(40, 40), Qt::NoButton);
+
+    form.tbFavorites->trigger();
+    Key(Qt::Key_1, Qt::AltModifier);
+    SendMouse(viewport, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
+    SendMouse(viewport, QEvent::MouseMove, QPoint(40, 40), Qt::LeftButton);
+    EXPECT_EQ(form.drags, 2);
+}
+
+TEST_F(KeysTest, OneWheelNotchMovesOneLinePlusTheSystemLines) {
+    InstallFonts(GreekFamilies());
+    Open();
+    QApplication::setWheelScrollLines(3);
+    ASSERT_EQ(View().TopItem(), 0);
+    QWheelEvent down(QPointF(10, 10), View().viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(View().viewport(), &down);
+    EXPECT_EQ(View().TopItem(), 4);
+    QWheelEvent up(QPointF(10, 10), View().viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                   QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(View().viewport(), &up);
+    EXPECT_EQ(View().TopItem(), 0);
+}
+
+TEST_F(KeysTest, DoubleClickOpensTheFontFileExceptForScreenFonts) {
+    InstallFonts({"Alpha"});
+    Open();
+    QTest::mouseDClick(View().viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    ASSERT_EQ(shell_.Executed().size(), 1u);
+    EXPECT_EQ(shell_.Executed()[0].file, sandbox_.FontsFolder() + "/Alpha.ttf");
+    Key(Qt::Key_1, Qt::AltModifier);
+    QTest::mouseDClick(View().viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    EXPECT_EQ(shell_.Executed().size(), 1u);
+}
+
+TEST_F(KeysTest, SelectCommandTogglesLikeTheSpaceBar) {
+    InstallFonts({"Alpha", "Beta"});
+    Open();
+    Action("Select1")->trigger();
+    EXPECT_TRUE(Items().GetItems(0).Selected());
+    EXPECT_EQ(View().ItemIndex(), 1);
+}
+
+TEST_F(KeysTest, ContextMenuRules) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    View().Select(0, false);
+    emit form.PopupMenu1->aboutToShow();
+    EXPECT_TRUE(Action("Deselect2")->isVisible());
+    EXPECT_FALSE(Action("Select2")->isVisible());
+    EXPECT_TRUE(Action("UninstallFont2")->isVisible());
+    EXPECT_FALSE(Action("InstallFont2")->isVisible());
+    EXPECT_FALSE(Action("CopyToFolder2")->isVisible());
+    EXPECT_TRUE(Action("AddtoFavorites2")->isEnabled());
+    EXPECT_TRUE(Action("ArrangebyFontName2")->isChecked());
+    Action("Deselect2")->trigger();
+    EXPECT_FALSE(Items().GetItems(0).Selected());
+
+    Key(Qt::Key_3, Qt::AltModifier);
+    emit form.PopupMenu1->aboutToShow();
+    for (QAction* item : form.PopupMenu1->actions()) {
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    }
+    EXPECT_TRUE(Action("ArrangebyFontName2")->isChecked());
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/fakefontchange.h"
+#include "fakes/fakefonttable.h"
+#include "fakes/fakeinstalledfonts.h"
+#include "fakes/fakeshell.h"
+#include "fakes/scripteddialogs.h"
+#include "mainwindow/mainform.h"
+#include "platform/inifile.h"
+#include "platform/services.h"
+#include "preview/xfontlistview.h"
+#include "support/sandbox.h"
+#include "support/truetypebuilder.h"
+
+// A main window whose drag towards the favorites pane is only counted.
+class TestMainForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    int drags = 0;
+
+protected:
+    void StartFontDrag() override { ++drags; }
+};
+
+// One main window over a sandbox: installed fonts are small generated TrueType files the
+// fake registry lists, folder fonts go into a fake font table, dialogs answer from a script.
+class MainFormTest : public ::testing::Test {
+protected:
+    // Sorted by name these stay in this order.
+    static std::vector<std::string> GreekFamilies() {
+        return {"Alpha", "Beta",  "Chi",    "Delta", "Epsilon", "Eta",   "Gamma",
+                "Iota",  "Kappa", "Lambda", "Mu",    "Nu",      "Omega", "Omicron",
+                "Phi",   "Pi",    "Psi",    "Rho",   "Sigma",   "Tau"};
+    }
+
+    MainFormTest() {
+        services_.fontTable = &table_;
+        services_.installedFonts = &installed_;
+        services_.fontChange = &change_;
+        services_.shell = &shell_;
+        services_.processEvents = [] {};
+        table_.SetFamilies({"Screen One", "Screen Three", "Screen Two"});
+    }
+
+    ~MainFormTest() override { form_.reset(); }
+
+    // Writes a font whose full name is "<family> Regular"; padding makes the file bigger.
+    std::string WriteFont(const std::string& relativePath, const std::string& family,
+                          std::size_t padding = 0) {
+        std::string bytes = testsupport::TrueTypeBuilder()
+                                .AllNames(testsupport::kLangEnglish, family, "Regular")
+                                .Build();
+        bytes.append(padding, '\0');
+        const std::string path = sandbox_.Path() + "/" + relativePath;
+        sandbox_.WriteFile(relativePath, bytes);
+        return path;
+    }
+
+    // Installs one font per family into the sandbox's Fonts folder.
+    void InstallFonts(const std::vector<std::string>& families) {
+        std::vector<std::string> files;
+        for (const std::string& family : families) {
+            files.push_back(WriteFont("data/fonts/" + family + ".ttf", family));
+        }
+        installed_.SetFiles(files);
+    }
+
+    platform::IniFile Ini() const {
+        return platform::IniFile(sandbox_.HomeFolder() + "glyphwell.ini");
+    }
+
+    TestMainForm& Open() {
+        form_ = std::make_unique<TestMainForm>(services_);
+        form_->show();
+        return *form_;
+    }
+
+    void CloseForm() { form_->close(); }
+
+    TXFontListView& View() { return *form_->FontView; }
+    TFontList& Items() { return form_->FontView->Items(); }
+
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* target = nullptr) {
+        QTest::keyClick(target != nullptr ? target : form_->FontView, static_cast<Qt::Key>(key),
+                        modifiers);
+    }
+
+    QAction* Action(const char* name) const { return form_->findChild<QAction*>(name); }
+
+    Sandbox sandbox_;
+    fakes::FakeFontTable table_;
+    fakes::FakeInstalledFonts installed_;
+    fakes::FakeFontChange change_;
+    fakes::FakeShell shell_;
+    fakes::ScriptedDialogs dialogs_;
+    platform::Services services_;
+    std::unique_ptr<TestMainForm> form_;
+};

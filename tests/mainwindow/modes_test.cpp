@@ -1,0 +1,266 @@
+#include <QAction>
+#include <QLocale>
+#include <QMenu>
+#include <QToolButton>
+#include <filesystem>
+
+#include "controls/btnstatusbar.h"
+#include "controls/ximagelabel.h"
+#include "mainwindow/mainformfixture.h"
+
+namespace {
+
+using ModesTest = MainFormTest;
+
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
+};
+
+TEST_F(ModesTest, CaptionTabsAndToolbarFollowTheMode) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Installed Fonts");
+    EXPECT_TRUE(form.tbInstalled->isChecked());
+    EXPECT_TRUE(form.tbDelete->isEnabled());
+    EXPECT_EQ(form.tbDelete->toolTip().toStdString(), "Uninstall");
+    EXPECT_EQ(form.tbDelete->property("tag").toInt(), 1);
+    EXPECT_FALSE(form.tbInstall->isEnabled());
+    EXPECT_TRUE(form.pnFolders->isHidden());
+    EXPECT_TRUE(form.tbFavGroup->isHidden());
+
+    Key(Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Screen Fonts");
+    EXPECT_TRUE(form.tbScreen->isChecked());
+    EXPECT_FALSE(form.tbDelete->isEnabled());
+    EXPECT_FALSE(form.tbInstall->isEnabled());
+    EXPECT_EQ(Items().GetCount(), 3);
+
+    // Folder mode with every slot free opens no dialog and shows an empty list.
+    Key(Qt::Key_3, Qt::AltModifier);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Fonts in folder");
+    EXPECT_TRUE(form.tbFolders->isChecked());
+    EXPECT_EQ(Items().GetCount(), 0);
+    EXPECT_FALSE(form.pnFolders->isHidden());
+    EXPECT_FALSE(form.sbAddFolder->isHidden());
+    for (TXImageLabel* label : form.ilFolder) {
+        EXPECT_TRUE(label->isHidden());
+    }
+    EXPECT_EQ(form.tbDelete->toolTip().toStdString(), "Delete");
+    EXPECT_EQ(form.tbDelete->property("tag").toInt(), 0);
+    EXPECT_TRUE(dialogs_.Calls().empty());
+    EXPECT_EQ(form.StatusBar1->Items().value(0).toStdString(), "Font Count=0");
+}
+
+TEST_F(ModesTest, TheModeAlreadyShownInFullReloadsNothing) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    const int reads = installed_.ListCount();
+    QTest::mouseClick(form.tbInstalled, Qt::LeftButton);
+    EXPECT_EQ(installed_.ListCount(), reads);
+    EXPECT_TRUE(form.tbInstalled->isChecked());
+    Key(Qt::Key_2, Qt::AltModifier);
+    EXPECT_EQ(installed_.ListCount(), reads);
+}
+
+TEST_F(ModesTest, SelectedThenAllFontsRestoresTheMarksByFileName) {
+    InstallFonts({"Alpha", "Beta", "Chi", "Delta"});
+    TestMainForm& form = Open();
+    View().Select(1, false);
+    View().Select(3, false);
+    Key(Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(form.ViewKind(), vkSelected);
+    ASSERT_EQ(Items().GetCount(), 2);
+    EXPECT_EQ(Items().GetItems(0).FullName(), "Beta Regular");
+    EXPECT_FALSE(Items().GetItems(0).Selected());
+    EXPECT_TRUE(form.tbSelected->isChecked());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Installed Fonts");
+
+    // Inside the set the marks do not matter: every font shown comes back marked.
+    Key(Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(form.ViewKind(), vkAll);
+    ASSERT_EQ(Items().GetCount(), 4);
+    std::vector<bool> marks;
+    for (int i = 0; i < Items().GetCount(); ++i) {
+        marks.push_back(Items().GetItems(i).Selected());
+    }
+    EXPECT_EQ(marks, (std::vector<bool>{false, true, false, true}));
+    EXPECT_TRUE(form.tbInstalled->isChecked());
+    EXPECT_EQ(form.SelectedFonts().size(), 2u);
+    EXPECT_EQ(form.SelectedFonts()[1], (std::pair<std::string, int>{"Delta Regular", 3}));
+}
+
+TEST_F(ModesTest, SelectedWithNothingMarkedGivesAnEmptyViewAndPressedTab) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    Key(Qt::Key_4, Qt::AltModifier);
+    EXPECT_EQ(Items().GetCount(), 0);
+    EXPECT_TRUE(form.tbSelected->isChecked());
+    EXPECT_EQ(form.StatusBar1->Items().value(0).toStdString(), "Font Count=0");
+}
+
+TEST_F(ModesTest, EveryFontSelectedStillPressesSelected) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    View().SelectAll();
+    Key(Qt::Key_4, Qt::AltModifier);
+    EXPECT_EQ(Items().GetCount(), 2);
+    EXPECT_TRUE(form.tbSelected->isChecked());
+}
+
+TEST_F(ModesTest, EscAltFourAndCtrlZeroMoveBetweenTheViews) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    View().Select(0, false);
+    Key(Qt::Key_4, Qt::AltModifier);
+    EXPECT_EQ(form.ViewKind(), vkSelected);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(form.ViewKind(), vkAll);
+    EXPECT_EQ(Items().GetCount(), 2);
+    Key(Qt::Key_4, Qt::AltModifier);
+    ASSERT_EQ(form.ViewKind(), vkSelected);
+    Key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(form.ViewKind(), vkAll);
+    EXPECT_EQ(Items().GetCount(), 2);
+    EXPECT_TRUE(Items().GetItems(0).Selected());
+}
+
+TEST_F(ModesTest, RefreshReloadsTheWholeListButNotASubset) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    View().Select(0, false);
+    Key(Qt::Key_4, Qt::AltModifier);
+    const std::string more = WriteFont("data/fonts/Gamma.ttf", "Gamma");
+    std::vector<std::string> files = installed_.Files();
+    files.push_back(more);
+    installed_.SetFiles(files);
+    const int reads = installed_.ListCount();
+    Key(Qt::Key_F5);
+    EXPECT_EQ(installed_.ListCount(), reads);
+    EXPECT_EQ(Items().GetCount(), 1);
+    EXPECT_EQ(form.FontList().GetCount(), 2);
+
+    Key(Qt::Key_Escape);
+    View().SetItemIndex(1);
+    Key(Qt::Key_F5);
+    EXPECT_EQ(form.FontList().GetCount(), 3);
+    EXPECT_EQ(Items().GetCount(), 3);
+    EXPECT_EQ(form.ViewKind(), vkAll);
+}
+
+TEST_F(ModesTest, SortCommandSortsMasterAndView) {
+    WriteFont("b/Alpha.ttf", "Alpha");
+    WriteFont("a/Beta.ttf", "Beta");
+    installed_.SetFiles({sandbox_.Path() + "/b/Alpha.ttf", sandbox_.Path() + "/a/Beta.ttf"});
+    TestMainForm& form = Open();
+    EXPECT_EQ(Items().GetItems(0).FullName(), "Alpha Regular");
+    Action("ArrangebyPath1")->trigger();
+    EXPECT_EQ(form.FontList().SortType(), stPath);
+    EXPECT_EQ(form.FontList().GetItems(0).FullName(), "Beta Regular");
+    EXPECT_EQ(Items().GetItems(0).FullName(), "Beta Regular");
+}
+
+TEST_F(ModesTest, StatusShowsCountsAndBytesWithThousandsSeparators) {
+    const std::string big = WriteFont("data/fonts/Big.ttf", "Big", 0);
+    const std::size_t base = std::filesystem::file_size(big);
+    WriteFont("data/fonts/Big.ttf", "Big", 1234567 - base);
+    installed_.SetFiles({big, WriteFont("data/fonts/Small.ttf", "Small")});
+    LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    TestMainForm& form = Open();
+    EXPECT_EQ(form.StatusBar1->Items().value(0).toStdString(), "Font Count=2");
+    EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(),
+              "=Use Spacebar or Ctrl+Left Click to select/deselect font");
+    View().Select(0, false);
+    EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(),
+              "Selected=1 Fonts (1,234,567 bytes)");
+    {
+        LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+        View().Select(0, false);
+        EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(),
+                  "Selected=1 Fonts (1.234.567 bytes)");
+    }
+    Key(Qt::Key_1, Qt::AltModifier);
+    View().Select(0, false);
+    View().Select(2, false);
+    EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(), "Selected=2 Fonts");
+}
+
+TEST_F(ModesTest, AddFolderShowsItsFontsAndLabelAndRemoveTakesThemAway) {
+    WriteFont("type/latin/Alpha.ttf", "Alpha");
+    WriteFont("type/latin/sub/Beta.ttf", "Beta");
+    const std::string folder = sandbox_.Path() + "/type/latin";
+    TestMainForm& form = Open();
+    Key(Qt::Key_3, Qt::AltModifier);
+    dialogs_.QueueFolder(folder);
+    QTest::mouseClick(form.sbAddFolder, Qt::LeftButton);
+    ASSERT_EQ(dialogs_.Calls().size(), 1u);
+    EXPECT_EQ(dialogs_.Calls()[0].kind, "BrowseForFolder");
+    EXPECT_EQ(dialogs_.Calls()[0].caption, "Select Folder contains font files");
+    EXPECT_EQ(form.LastFolder(), folder);
+    EXPECT_EQ(Items().GetCount(), 2);
+    EXPECT_FALSE(form.ilFolder[0]->isHidden());
+    EXPECT_EQ(form.ilFolder[0]->Caption(), "latin  ");
+
+    // The next pick starts where the last one ended.
+    QTest::mouseClick(form.sbAddFolder, Qt::LeftButton);
+    EXPECT_EQ(dialogs_.Calls()[1].text, folder);
+
+    emit form.ilFolder[0]->customContextMenuRequested(QPoint(2, 2));
+    form.FoldersContext->hide();
+    form.RemoveFolder1->trigger();
+    EXPECT_EQ(Items().GetCount(), 0);
+    EXPECT_TRUE(form.ilFolder[0]->isHidden());
+    EXPECT_EQ(form.FontList().GetFolderCount(), 0);
+}
+
+TEST_F(ModesTest, SixthFolderIsRefusedBeforeTheBrowserOpens) {
+    platform::IniFile ini = Ini();
+    for (int i = 1; i <= 5; ++i) {
+        const std::string relative = "folders/f" + std::to_string(i);
+        WriteFont(relative + "/Font.ttf", "Face" + std::to_string(i));
+        ini.WriteString("Folders", "Folder" + std::to_string(i), sandbox_.Path() + "/" + relative);
+    }
+    ini.WriteInteger("Option", "ViewMode", 2);
+    TestMainForm& form = Open();
+    ASSERT_EQ(form.FontList().GetFolderCount(), 5);
+    QTest::mouseClick(form.sbAddFolder, Qt::LeftButton);
+    ASSERT_EQ(dialogs_.Calls().size(), 1u);
+    EXPECT_EQ(dialogs_.Calls()[0].kind, "MessageBox");
+    EXPECT_EQ(dialogs_.Calls()[0].text, "폴더는 5개까지만 추가할 수 있습니다.");
+    EXPECT_EQ(dialogs_.Calls()[0].caption, "안내");
+    EXPECT_EQ(dialogs_.Calls()[0].icon, platform::MsgIcon::None);
+}
+
+TEST_F(ModesTest, MenuRulesFollowListAndMode) {
+    InstallFonts({"Alpha"});
+    TestMainForm& form = Open();
+    form.ApplyMenuRules(form.N1);
+    EXPECT_TRUE(Action("UninstallFont1")->isVisible());
+    EXPECT_TRUE(Action("UninstallFont1")->isEnabled());
+    EXPECT_FALSE(Action("DeleteFont1")->isVisible());
+    EXPECT_FALSE(Action("InstallFont1")->isEnabled());
+    form.ApplyMenuRules(form.View1);
+    EXPECT_TRUE(Action("InstalledFonts1")->isChecked());
+    EXPECT_TRUE(Action("All1")->isChecked());
+    EXPECT_TRUE(Action("ArrangebyFontName1")->isChecked());
+    form.ApplyMenuRules(form.Favorites1);
+    EXPECT_TRUE(Action("AddtoFavorites1")->isEnabled());
+
+    Key(Qt::Key_3, Qt::AltModifier);
+    form.ApplyMenuRules(form.N1);
+    EXPECT_FALSE(Action("UninstallFont1")->isVisible());
+    EXPECT_TRUE(Action("DeleteFont1")->isVisible());
+    EXPECT_FALSE(Action("DeleteFont1")->isEnabled());  // the list is empty
+    EXPECT_FALSE(Action("Charmap1")->isEnabled());
+    form.ApplyMenuRules(form.Tools1);
+    EXPECT_TRUE(Action("RenameFontFiles1")->isEnabled());
+    EXPECT_TRUE(Action("ExplorerUninstalledFolder1")->isEnabled());
+    form.ApplyMenuRules(form.View1);
+    EXPECT_TRUE(Action("FontsinFolder1")->isChecked());
+    EXPECT_FALSE(Action("Options1")->isVisible());
+    EXPECT_FALSE(Action("PrintSetup1")->isVisible());
+    EXPECT_FALSE(Action("DropShadow1")->isVisible());
+}
+
+}  // namespace
