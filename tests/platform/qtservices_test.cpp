@@ -66,6 +66,7 @@ TEST(QtShell, MissingFileOrProgramIsNotStarted) {
     EXPECT_FALSE(shell.Execute(sandbox.Path() + "/absent.html", "", ""));
     EXPECT_FALSE(shell.Execute("no-such-program-4711", "", ""));
     EXPECT_FALSE(shell.Execute("notepad.exe", "", ""));
+    EXPECT_FALSE(shell.Execute("notepad.exe", "\"\"", ""));
     EXPECT_FALSE(shell.OpenUrl("not a url"));
 }
 

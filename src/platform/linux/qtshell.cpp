@@ -26,6 +26,14 @@ std::string Resolved(const std::string& file, const std::string& workingFolder) 
     return (std::filesystem::path(workingFolder) / file).string();
 }
 
+// "notepad.exe" gets its file as a command line, possibly quoted for names with spaces.
+std::string Unquoted(const std::string& parameter) {
+    if (parameter.size() >= 2 && parameter.front() == '"' && parameter.back() == '"') {
+        return parameter.substr(1, parameter.size() - 2);
+    }
+    return parameter;
+}
+
 bool IsExecutableFile(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec) && access(path.c_str(), X_OK) == 0;
@@ -47,7 +55,8 @@ bool QtShell::Execute(const std::string& file, const std::string& parameters,
                       const std::string& workingFolder) {
     if (IsProgramName(file, "notepad.exe")) {
         // The log opens in whatever the desktop uses for text files.
-        return !parameters.empty() && OpenDocument(Resolved(parameters, workingFolder));
+        const std::string document = Unquoted(parameters);
+        return !document.empty() && OpenDocument(Resolved(document, workingFolder));
     }
     if (IsProgramName(file, "charmap.exe")) {
         const std::string program = CharacterMapProgram();
