@@ -20,12 +20,19 @@ void ShowReaderMessage(const std::string& text) {
 }  // namespace
 
 void TFontInfo::SetFileName(const std::string& path) {
-    if (!catalogue::FileExists(path)) {
+    if (!autoRead_) {
+        if (catalogue::FileExists(path)) {
+            fileName_ = path;
+        }
         return;
     }
-    fileName_ = path;
-    if (autoRead_) {
-        ReadFontNames(true);
+    // Opening first answers "does it exist" for the usual case without a separate look-up.
+    catalogue::FontBytes bytes(path);
+    if (bytes.Open()) {
+        fileName_ = path;
+        ReadNamesFrom(bytes, true);
+    } else if (catalogue::FileExists(path)) {
+        fileName_ = path;  // there, but not readable: nothing to read, as with ReadFontNames
     }
 }
 
@@ -80,9 +87,12 @@ void TFontInfo::Assign(TFontInfo& source) {
 
 void TFontInfo::ReadFontNames(bool fullNameOnly) {
     catalogue::FontBytes bytes(fileName_);
-    if (!bytes.Open()) {
-        return;
+    if (bytes.Open()) {
+        ReadNamesFrom(bytes, fullNameOnly);
     }
+}
+
+void TFontInfo::ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly) {
     fileSize_ = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(bytes.Size(), std::numeric_limits<std::uint32_t>::max()));
     const catalogue::NameRequest request{faceOffset_, platform::UserDefaultLangID(), langId_,

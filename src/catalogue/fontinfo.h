@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <string>
 
+namespace catalogue {
+class FontBytes;
+}
+
 // One font as the program sees it: a TrueType face stored in a file (a .ttf file or one face
 // of a .ttc collection) or a screen font known only by its face name. Names come from the
 // file's `name` table, read lazily: assigning a file name reads only the full name; the other
@@ -45,6 +49,7 @@ public:
 
 private:
     void EnsureLoaded();
+    void ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly);
 
     bool loaded_ = false;
     std::string fileName_;
