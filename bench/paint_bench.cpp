@@ -59,7 +59,8 @@ public:
         view_->show();
         QApplication::processEvents();
         const QSize client = view_->viewport()->size();
-        view_->resize(view_->width() + 1000 - client.width(), view_->height() + 700 - client.height());
+        view_->resize(view_->width() + 1000 - client.width(),
+                      view_->height() + 700 - client.height());
         view_->Items().Assign(master_);
         QApplication::processEvents();
     }
@@ -117,8 +118,12 @@ void FullRepaint(benchmark::State& state, bool antiAlias) {
     view.SetAntiAlias(false);
 }
 
-void BM_FullRepaintPlain(benchmark::State& state) { FullRepaint(state, false); }
-void BM_FullRepaintAntiAliased(benchmark::State& state) { FullRepaint(state, true); }
+void BM_FullRepaintPlain(benchmark::State& state) {
+    FullRepaint(state, false);
+}
+void BM_FullRepaintAntiAliased(benchmark::State& state) {
+    FullRepaint(state, true);
+}
 
 // The same rows drawn after the list was given anew: every supersampled row is rendered.
 void BM_FullRepaintAntiAliasedUnrendered(benchmark::State& state) {
@@ -180,7 +185,11 @@ BENCHMARK(BM_FullRepaintPlain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaintAntiAliased)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaintAntiAliasedUnrendered)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FocusMoveOneRow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PageDownOntoNeverDrawnFonts)->Arg(0)->Arg(1)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageDownOntoNeverDrawnFonts)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

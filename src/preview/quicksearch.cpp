@@ -22,7 +22,9 @@ int Scan(const TFontList& items, int from, int to, const std::string& text) {
 
 }  // namespace
 
-bool Accepts(char32_t code) { return code == U' ' || (code >= U'"' && code <= U'~'); }
+bool Accepts(char32_t code) {
+    return code == U' ' || (code >= U'"' && code <= U'~');
+}
 
 void RemoveLastCharacter(std::string& text) {
     while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0u) == 0x80u) {

@@ -13,6 +13,16 @@ constexpr double kShadowDelta = -0.009;
 constexpr double kInfoDelta = -0.7;
 constexpr int kTextFlags = Qt::AlignVCenter | Qt::TextSingleLine;
 
+// Buffers match the screen's pixel density, so bands and plain text stay sharp on
+// high-density screens; they are reused while the size stays the same.
+void EnsureBuffer(QImage& buffer, QSize size, qreal ratio) {
+    if (buffer.devicePixelRatio() == ratio && buffer.deviceIndependentSize() == QSizeF(size)) {
+        return;
+    }
+    buffer = QImage(size * ratio, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(ratio);
+}
+
 }  // namespace
 
 QColor BgrToColor(std::uint32_t color) {
@@ -26,7 +36,8 @@ QString FileInfoText(const TFontInfo& record, bool fullPath) {
     const std::string shown =
         fullPath || slash == std::string::npos ? path : path.substr(slash + 1);
     const qint64 kilobytes = record.FileSize() / 1024;
-    return QStringLiteral("%1 (%2 KB)").arg(QString::fromUtf8(shown), QLocale().toString(kilobytes));
+    return QStringLiteral("%1 (%2 KB)")
+        .arg(QString::fromUtf8(shown), QLocale().toString(kilobytes));
 }
 
 TRowPainter::TRowPainter(TSampleFontCache& fonts)
@@ -45,16 +56,16 @@ void TRowPainter::Begin(const RowPaintSettings& settings) {
     }
 }
 
-void TRowPainter::ForgetRendered() { supersampler_.Clear(); }
+void TRowPainter::ForgetRendered() {
+    supersampler_.Clear();
+}
 
 void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool focused,
                        bool erase) {
     if (erase) {
-        painter.fillRect(0, y, settings_.width, settings_.itemHeight,
-                         BgrToColor(settings_.color));
+        painter.fillRect(0, y, settings_.width, settings_.itemHeight, BgrToColor(settings_.color));
     }
-    const BandKind kind =
-        !focused ? kPlainBand : (settings_.hasFocus ? kActiveBand : kFocusedBand);
+    const BandKind kind = !focused ? kPlainBand : (settings_.hasFocus ? kActiveBand : kFocusedBand);
     DrawBand(painter, y, kind);
     DrawName(painter, record, y, focused);
     DrawFileInfo(painter, record, y, focused);
@@ -62,6 +73,41 @@ void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool f
         DrawSmoothSample(painter, record, y);
     } else {
         DrawPlainSample(painter, record, y);
+    }
+}
+
+void TRowPainter::PaintAll(QPainter& target, QSize client, const TFontList& items, int first,
+                           int last, int focused) {
+    EnsureBuffer(frame_, client, target.device()->devicePixelRatioF());
+    frame_.fill(BgrToColor(settings_.color));
+    QPainter buffer(&frame_);
+    for (int index = first; index < last; ++index) {
+        Draw(buffer, items.GetItems(index), (index - first) * settings_.itemHeight,
+             index == focused, false);
+    }
+    buffer.end();
+    target.drawImage(0, 0, frame_);
+}
+
+void TRowPainter::PaintRows(QPainter& target, QSize client, const QRegion& region,
+                            const TFontList& items, int first, int last, int focused) {
+    const int height = settings_.itemHeight;
+    EnsureBuffer(rowImage_, QSize(client.width(), height), target.device()->devicePixelRatioF());
+    for (int index = first; index < last; ++index) {
+        const int y = (index - first) * height;
+        if (!region.intersects(QRect(0, y, client.width(), height))) {
+            continue;
+        }
+        QPainter buffer(&rowImage_);
+        Draw(buffer, items.GetItems(index), 0, index == focused, true);
+        buffer.end();
+        target.drawImage(0, y, rowImage_);
+    }
+    const int below = (last - first) * height;
+    if (below < client.height()) {
+        target.setClipRegion(region);
+        target.fillRect(0, below, client.width(), client.height() - below,
+                        BgrToColor(settings_.color));
     }
 }
 
@@ -77,8 +123,7 @@ void TRowPainter::DrawBand(QPainter& painter, int y, BandKind kind) const {
     painter.fillRect(0, y, bandWidth, 1, BgrToColor(shades[kShadowLines]));
 }
 
-void TRowPainter::DrawName(QPainter& painter, const TFontInfo& record, int y,
-                           bool focused) const {
+void TRowPainter::DrawName(QPainter& painter, const TFontInfo& record, int y, bool focused) const {
     std::uint32_t color = settings_.nameColor;
     if (record.Selected()) {
         color = settings_.selColor;
@@ -105,7 +150,8 @@ void TRowPainter::DrawFileInfo(QPainter& painter, const TFontInfo& record, int y
 }
 
 void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, int y) {
-    const SampleFace& face = fonts_.Plain(record.FullName(), settings_.fontSize, settings_.fontStyle);
+    const SampleFace& face =
+        fonts_.Plain(record.FullName(), settings_.fontSize, settings_.fontStyle);
     const QRect box(10, y + settings_.headerHeight, settings_.width - 2 - 10,
                     settings_.itemHeight - 4 - settings_.headerHeight);
     painter.save();

@@ -3,11 +3,14 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
 
 #include "catalogue/fontinfo.h"
+#include "catalogue/fontlist.h"
 #include "preview/samplefontcache.h"
 #include "preview/supersampledtext.h"
 
@@ -42,6 +45,15 @@ public:
     // Draws record's row with its top at y; erase first fills the whole row with the background.
     void Draw(QPainter& painter, const TFontInfo& record, int y, bool focused, bool erase);
 
+    // Draws the rows first to last - 1 of items, first at the top, through one client-sized
+    // image copied in one piece, so the list never flickers.
+    void PaintAll(QPainter& target, QSize client, const TFontList& items, int first, int last,
+                  int focused);
+    // Draws only the rows that region touches, each whole through a row-sized image (a focus
+    // move dirties two rows); what region holds below the last row gets the background.
+    void PaintRows(QPainter& target, QSize client, const QRegion& region, const TFontList& items,
+                   int first, int last, int focused);
+
 private:
     enum BandKind { kPlainBand, kFocusedBand, kActiveBand, kBandKinds };
     static constexpr int kShadowLines = 4;
@@ -55,6 +67,8 @@ private:
     TSampleFontCache& fonts_;
     TSupersampledText supersampler_;
     QImage smoothRow_;
+    QImage frame_;
+    QImage rowImage_;
     RowPaintSettings settings_;
     QFont nameFont_;
     QFont infoFont_;

@@ -31,8 +31,8 @@ void TSampleFontCache::Clear() {
     faces_.Clear();
 }
 
-SampleFace& TSampleFontCache::Get(const std::string& faceName, int pointSize,
-                                  std::uint8_t styles, int scale) {
+SampleFace& TSampleFontCache::Get(const std::string& faceName, int pointSize, std::uint8_t styles,
+                                  int scale) {
     // Names never hold a zero byte (they end at one when read), so it keeps keys apart.
     std::string key = faceName;
     key.push_back('\0');
@@ -45,17 +45,16 @@ SampleFace& TSampleFontCache::Get(const std::string& faceName, int pointSize,
     face.key = key;
     // The supersampler reduces a sharp, bi-level rendering itself; the plain sample is
     // bi-level as the window system's plain text output was.
-    face.font = Build(resolved, static_cast<double>(pointSize) * scale, styles,
-                      QFont::NoAntialias);
+    face.font = Build(resolved, static_cast<double>(pointSize) * scale, styles, QFont::NoAntialias);
     if (scale > 1) {
         // Hinting snaps outlines to a pixel grid that the reduction then blurs anyway.
         face.font.setHintingPreference(QFont::PreferNoHinting);
     }
     const QFontMetrics metrics(face.font);
     face.ascent = metrics.ascent();
-    face.height = scale == 1
-                      ? metrics.height()
-                      : QFontMetrics(Build(resolved, pointSize, styles, QFont::NoAntialias)).height();
+    face.height =
+        scale == 1 ? metrics.height()
+                   : QFontMetrics(Build(resolved, pointSize, styles, QFont::NoAntialias)).height();
     return faces_.Insert(key, std::move(face));
 }
 

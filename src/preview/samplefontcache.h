@@ -12,12 +12,12 @@
 // A record's face prepared for drawing its sample, with the measurements the painter asks
 // for again and again.
 struct SampleFace {
-    std::string key;     // unique for face name, size, style and scale
+    std::string key;  // unique for face name, size, style and scale
     QFont font;
-    int height = 0;      // height of "Ag" at the requested size
-    int ascent = 0;      // of font itself
-    QString measured;    // the text whose width is stored below
-    int width = -1;      // advance of measured, in font's pixels
+    int height = 0;    // height of "Ag" at the requested size
+    int ascent = 0;    // of font itself
+    QString measured;  // the text whose width is stored below
+    int width = -1;    // advance of measured, in font's pixels
 };
 
 // Fonts for the samples: each face name resolved once through the font table to the exact
@@ -35,8 +35,7 @@ public:
     SampleFace& Plain(const std::string& faceName, int pointSize, std::uint8_t styles);
     // The face at scale times pointSize for the supersampling renderer; height is still
     // that of the face at pointSize, so the caller knows the size of the reduced result.
-    SampleFace& Scaled(const std::string& faceName, int pointSize, std::uint8_t styles,
-                       int scale);
+    SampleFace& Scaled(const std::string& faceName, int pointSize, std::uint8_t styles, int scale);
     // Advance width of text in face's font, remembered for the last text measured.
     static int Width(SampleFace& face, const QString& text);
 

@@ -5,7 +5,9 @@
 
 namespace {
 
-double Channel(std::uint32_t color, int shift) { return ((color >> shift) & 0xFFu) / 255.0; }
+double Channel(std::uint32_t color, int shift) {
+    return ((color >> shift) & 0xFFu) / 255.0;
+}
 
 std::uint32_t ToByte(double value) {
     return static_cast<std::uint32_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
@@ -45,8 +47,7 @@ HslColor RgbToHsl(std::uint32_t color) {
     if (chroma <= 0) {
         return hsl;
     }
-    hsl.saturation =
-        hsl.lightness > 0.5 ? chroma / (2 - maxC - minC) : chroma / (maxC + minC);
+    hsl.saturation = hsl.lightness > 0.5 ? chroma / (2 - maxC - minC) : chroma / (maxC + minC);
     double hue = 0;
     if (maxC == r) {
         hue = (g - b) / chroma + (g < b ? 6 : 0);

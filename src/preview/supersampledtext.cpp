@@ -150,7 +150,8 @@ void TSupersampledText::Blend(const Mask& mask, QImage& target, int x, std::uint
     const int rows = std::min(mask.rows, target.height());
     const int columns = std::min(mask.columns, target.width() - x);
     for (int row = 0; row < rows; ++row) {
-        const std::uint8_t* alpha = mask.alpha.data() + static_cast<std::size_t>(row) * mask.columns;
+        const std::uint8_t* alpha =
+            mask.alpha.data() + static_cast<std::size_t>(row) * mask.columns;
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(row)) + x;
         for (int column = 0; column < columns; ++column) {
             const std::uint32_t a = alpha[column];

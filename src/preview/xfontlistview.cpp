@@ -60,7 +60,15 @@ TXFontListView::TXFontListView(const platform::Services& services, QWidget* pare
     UpdateScrollBar();
 }
 
-TXFontListView::~TXFontListView() { items_->OnChange = nullptr; }
+TXFontListView::~TXFontListView() {
+    items_->OnChange = nullptr;
+}
+
+void TXFontListView::RepaintIf(bool changed) {
+    if (changed) {
+        viewport()->update();
+    }
+}
 
 void TXFontListView::Raise(const TViewNotify& notify) {
     if (notify) {
@@ -82,51 +90,35 @@ void TXFontListView::SetFontSize(int size) {
 }
 
 void TXFontListView::SetFontStyle(TFontStyles style) {
-    if (Store(fontStyle_, style)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(fontStyle_, style));
 }
 
 void TXFontListView::SetNameColor(std::uint32_t color) {
-    if (Store(nameColor_, color)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(nameColor_, color));
 }
 
 void TXFontListView::SetSelColor(std::uint32_t color) {
-    if (Store(selColor_, color)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(selColor_, color));
 }
 
 void TXFontListView::SetTextColor(std::uint32_t color) {
-    if (Store(textColor_, color)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(textColor_, color));
 }
 
 void TXFontListView::SetColor(std::uint32_t color) {
-    if (Store(color_, color)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(color_, color));
 }
 
 void TXFontListView::SetAntiAlias(bool value) {
-    if (Store(antiAlias_, value)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(antiAlias_, value));
 }
 
 void TXFontListView::SetShowFileInfo(bool value) {
-    if (Store(showFileInfo_, value)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(showFileInfo_, value));
 }
 
 void TXFontListView::SetShowFullPath(bool value) {
-    if (Store(showFullPath_, value)) {
-        viewport()->update();
-    }
+    RepaintIf(Store(showFullPath_, value));
 }
 
 void TXFontListView::SetBorderSingle(bool value) {
@@ -185,14 +177,29 @@ void TXFontListView::ScrollBarAction(int action) {
     QScrollBar* bar = verticalScrollBar();
     int position = topItem_;
     switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: position -= 1; break;
-        case QAbstractSlider::SliderSingleStepAdd: position += 1; break;
-        case QAbstractSlider::SliderPageStepSub: position -= visibleCount_; break;
-        case QAbstractSlider::SliderPageStepAdd: position += visibleCount_; break;
-        case QAbstractSlider::SliderToMinimum: position = 0; break;
-        case QAbstractSlider::SliderToMaximum: position = Count() - 1; break;
-        case QAbstractSlider::SliderMove: position = bar->sliderPosition(); break;
-        default: return;
+        case QAbstractSlider::SliderSingleStepSub:
+            position -= 1;
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+            position += 1;
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            position -= visibleCount_;
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            position += visibleCount_;
+            break;
+        case QAbstractSlider::SliderToMinimum:
+            position = 0;
+            break;
+        case QAbstractSlider::SliderToMaximum:
+            position = Count() - 1;
+            break;
+        case QAbstractSlider::SliderMove:
+            position = bar->sliderPosition();
+            break;
+        default:
+            return;
     }
     if (Count() == 0) {
         return;
@@ -350,10 +357,12 @@ void TXFontListView::paintEvent(QPaintEvent* event) {
     settings.fontStyle = fontStyle_;
     settings.text = sampleText_;
     rowPainter_->Begin(settings);
+    const int last = std::min(Count(), topItem_ + visibleCount_);
     if (QRegion(viewport()->rect()).subtracted(event->region()).isEmpty()) {
-        PaintAll(painter);
+        rowPainter_->PaintAll(painter, viewport()->size(), *items_, topItem_, last, itemIndex_);
     } else {
-        PaintRows(painter, event->region());
+        rowPainter_->PaintRows(painter, viewport()->size(), event->region(), *items_, topItem_,
+                               last, itemIndex_);
     }
 }
 
@@ -362,49 +371,9 @@ void TXFontListView::PaintEmpty(QPainter& painter) {
     painter.fillRect(client, BgrToColor(color_));
     painter.setFont(messageFont_);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(client.adjusted(10, 10, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+    painter.drawText(client.adjusted(10, 10, 0, 0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      QStringLiteral("There is no font item to display."));
-}
-
-// A full repaint goes through one client-sized image, so the list never flickers.
-void TXFontListView::PaintAll(QPainter& painter) {
-    const QSize size = viewport()->size();
-    if (frame_.size() != size) {
-        frame_ = QImage(size, QImage::Format_RGB32);
-    }
-    frame_.fill(BgrToColor(color_));
-    QPainter buffer(&frame_);
-    const int last = std::min(Count(), topItem_ + visibleCount_);
-    for (int index = topItem_; index < last; ++index) {
-        rowPainter_->Draw(buffer, items_->GetItems(index), (index - topItem_) * itemHeight_,
-                          index == itemIndex_, false);
-    }
-    buffer.end();
-    painter.drawImage(0, 0, frame_);
-}
-
-// A focus move dirties two rows: each is drawn whole into a row-sized image and copied.
-void TXFontListView::PaintRows(QPainter& painter, const QRegion& region) {
-    const int width = viewport()->width();
-    if (rowImage_.width() != width || rowImage_.height() != itemHeight_) {
-        rowImage_ = QImage(width, itemHeight_, QImage::Format_RGB32);
-    }
-    const int last = std::min(Count(), topItem_ + visibleCount_);
-    for (int index = topItem_; index < last; ++index) {
-        const int y = (index - topItem_) * itemHeight_;
-        if (!region.intersects(QRect(0, y, width, itemHeight_))) {
-            continue;
-        }
-        QPainter buffer(&rowImage_);
-        rowPainter_->Draw(buffer, items_->GetItems(index), 0, index == itemIndex_, true);
-        buffer.end();
-        painter.drawImage(0, y, rowImage_);
-    }
-    const int below = (last - topItem_) * itemHeight_;
-    if (below < viewport()->height()) {
-        painter.setClipRegion(region);
-        painter.fillRect(0, below, width, viewport()->height() - below, BgrToColor(color_));
-    }
 }
 
 void TXFontListView::focusInEvent(QFocusEvent* event) {
@@ -455,12 +424,24 @@ void TXFontListView::HandlePlainKey(const QKeyEvent& event) {
             }
             break;
         }
-        case Qt::Key_Down: SetItemIndex(itemIndex_ + 1); break;
-        case Qt::Key_Up: SetItemIndex(itemIndex_ - 1); break;
-        case Qt::Key_PageDown: SetItemIndex(itemIndex_ + visibleCount_ - 1); break;
-        case Qt::Key_PageUp: SetItemIndex(itemIndex_ - (visibleCount_ - 1)); break;
-        case Qt::Key_Home: SetItemIndex(0); break;
-        case Qt::Key_End: SetItemIndex(Count() - 1); break;
+        case Qt::Key_Down:
+            SetItemIndex(itemIndex_ + 1);
+            break;
+        case Qt::Key_Up:
+            SetItemIndex(itemIndex_ - 1);
+            break;
+        case Qt::Key_PageDown:
+            SetItemIndex(itemIndex_ + visibleCount_ - 1);
+            break;
+        case Qt::Key_PageUp:
+            SetItemIndex(itemIndex_ - (visibleCount_ - 1));
+            break;
+        case Qt::Key_Home:
+            SetItemIndex(0);
+            break;
+        case Qt::Key_End:
+            SetItemIndex(Count() - 1);
+            break;
         case Qt::Key_Plus:
             if (keypad) {
                 SetFontSize(fontSize_ + 1);
@@ -471,7 +452,8 @@ void TXFontListView::HandlePlainKey(const QKeyEvent& event) {
                 SetFontSize(fontSize_ - 1);
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

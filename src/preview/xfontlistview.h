@@ -112,8 +112,7 @@ private:
     void ScrollTo(int top);
     void UpdateRow(int index);
     void PaintEmpty(QPainter& painter);
-    void PaintAll(QPainter& painter);
-    void PaintRows(QPainter& painter, const QRegion& region);
+    void RepaintIf(bool changed);
     void HandlePlainKey(const QKeyEvent& event);
     void HandleShiftKey(int key);
     void HandleTyped(const QString& text, bool controlHeld);
@@ -143,6 +142,4 @@ private:
     QFont messageFont_;
     std::unique_ptr<TSampleFontCache> fonts_;
     std::unique_ptr<TRowPainter> rowPainter_;
-    QImage frame_;
-    QImage rowImage_;
 };

@@ -14,7 +14,9 @@ namespace {
 
 constexpr const char* kDejaVu = "/usr/share/fonts/truetype/dejavu/";
 
-QRgb Bgr(std::uint32_t color) { return BgrToColor(color).rgb() | 0xFF000000u; }
+QRgb Bgr(std::uint32_t color) {
+    return BgrToColor(color).rgb() | 0xFF000000u;
+}
 
 // Distinct colours inside rect.
 QSet<QRgb> ColoursIn(const QImage& image, const QRect& rect) {
@@ -25,6 +27,32 @@ QSet<QRgb> ColoursIn(const QImage& image, const QRect& rect) {
         }
     }
     return colours;
+}
+
+// The box holding every pixel darker than mid-grey.
+QRect InkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+// The longest run of dark pixels in one line of image.
+int LongestDarkRun(const QImage& image) {
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            run = qGray(image.pixel(x, y)) < 128 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
 }
 
 // Records every region the viewport is asked to paint.
@@ -85,9 +113,8 @@ TEST_F(Painting, BandsFollowFocusAndStayVisibleOnBlack) {
 TEST_F(Painting, ScreenFontsShowNoFileInformation) {
     Sandbox sandbox;
     const std::string path = sandbox.WriteFile("fonts/tiny.ttf", "");
-    ASSERT_TRUE(testsupport::TrueTypeBuilder()
-                    .Name(testsupport::kLangEnglish, 4, "Tiny")
-                    .Write(path));
+    ASSERT_TRUE(
+        testsupport::TrueTypeBuilder().Name(testsupport::kLangEnglish, 4, "Tiny").Write(path));
     auto* record = new TFontInfo;
     record->SetFileName(path);
     ASSERT_EQ(record->FullName(), "Tiny");
@@ -147,8 +174,8 @@ protected:
         view->resize(600, 300);
         view->show();
         for (const char* file : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"}) {
-            const std::string copy = sandbox.CopyFile(std::string(kDejaVu) + file,
-                                                      std::string("fonts/") + file);
+            const std::string copy =
+                sandbox.CopyFile(std::string(kDejaVu) + file, std::string("fonts/") + file);
             ASSERT_EQ(qtTable.AddFontFile(copy), 0) << file;
             auto* record = new TFontInfo;
             record->SetFileName(copy);
@@ -200,4 +227,30 @@ TEST_F(RealFaces, PlainSamplesAreBiLevelAndAntiAliasedOnesAreSmooth) {
     EXPECT_EQ(view->ItemHeight(), height);
     EXPECT_GT(ColoursIn(smooth, smooth.rect()).size(), 8);
     EXPECT_TRUE(ColoursIn(smooth, smooth.rect()).contains(qRgb(0, 0, 0)));
+}
+
+TEST_F(RealFaces, AntiAliasedTextSitsWherePlainTextDoes) {
+    view->SetColor(0xFFFFFF);
+    view->SetTextColor(0);
+    const QRect plain = InkBox(SampleOf(1));
+    view->SetAntiAlias(true);
+    const QRect smooth = InkBox(SampleOf(1));
+    ASSERT_FALSE(plain.isEmpty());
+    EXPECT_NEAR(smooth.left(), plain.left(), 2);
+    // Advances rounded to whole pixels at the sample size add up differently from those at
+    // four times the size, so the right end may drift by a pixel or two per ten letters.
+    EXPECT_NEAR(smooth.right(), plain.right(), plain.width() / 50);
+    EXPECT_NEAR(smooth.top(), plain.top(), 2);
+    EXPECT_NEAR(smooth.bottom(), plain.bottom(), 2);
+}
+
+TEST_F(RealFaces, AntiAliasedUnderlineRunsUnderTheWholeText) {
+    view->SetColor(0xFFFFFF);
+    view->SetTextColor(0);
+    view->SetAntiAlias(true);
+    const QImage plainStyle = SampleOf(0);
+    const int textWidth = InkBox(plainStyle).width();
+    EXPECT_LT(LongestDarkRun(plainStyle), textWidth / 4);
+    view->SetFontStyle(fsUnderline);
+    EXPECT_GT(LongestDarkRun(SampleOf(0)), textWidth * 9 / 10);
 }

@@ -66,7 +66,8 @@ TEST_F(QuickSearch, ExclamationMarkAndControlKeysCancel) {
 TEST_F(QuickSearch, TypedNonAsciiCancels) {
     Fill({"Alpha", "\xC3\x89t\xC3\xA9"});
     QTest::keyClicks(view.get(), "a");
-    QKeyEvent typed(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\xC3\xA9"));
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier,
+                    QString::fromUtf8("\xC3\xA9"));
     QApplication::sendEvent(view.get(), &typed);
     EXPECT_EQ(view->QSText(), "");
     EXPECT_EQ(view->ItemIndex(), 0);
