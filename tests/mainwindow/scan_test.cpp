@@ -192,3 +192,28 @@ TEST_F(ScanTest, WindowIsCentredOverTheMainWindow) {
                                  main.top() + main.height() / 2 - 161 / 2));
     scan.FontListLoadEnd(list);
 }
+
+TEST_F(ScanTest, CancelDuringAFolderLoadStopsAfterTheNextFile) {
+    for (int i = 0; i < 10; ++i) {
+        WriteFont(sandbox, "flat/font" + std::to_string(i) + ".ttf", "Flat" + std::to_string(i));
+    }
+    fakes::FakeFontTable table;
+    platform::Services services;
+    services.fontTable = &table;
+    TFontList list(true, &services);
+    list.SetMode(flmFolders);
+    Connect(list);
+    list.OnLoadProgress = [this](TFontList& s, TFontListMode m, bool& abort,
+                                 const std::string& info) {
+        scan.FontListLoadProgress(s, m, abort, info);
+        if (scan.FileCount() == 5) {
+            QTest::keyClick(&scan, Qt::Key_Escape);
+        }
+    };
+    list.AddFolder(sandbox.Path() + "/flat");
+    EXPECT_TRUE(scan.Cancelled());
+    EXPECT_EQ(scan.FileTotal(), 10);
+    EXPECT_EQ(scan.FileCount(), 6);
+    EXPECT_FALSE(scan.isVisible());
+    EXPECT_TRUE(mainWindow.isEnabled());
+}
