@@ -131,6 +131,8 @@ QToolBar* TMainForm::NewToolBar(const char* name) {
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setFixedHeight(kTopStripHeight);
+    // The buttons keep their room; the credit at the right gives way on a narrow window.
+    bar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return bar;
 }
 
@@ -163,16 +165,16 @@ QWidget* TMainForm::BuildTopStrip() {
     for (QToolBar* bar : {ToolBar1, ToolBar2, ToolBar4}) {
         row->addWidget(bar);
     }
-    row->addStretch(1);
 
     lbCredit = new TXLabel(XPanel1);
     lbCredit->setObjectName("lbCredit");
-    lbCredit->SetCaption(std::string("<c808080>made by </c><b>the Glyphwell Viewer authors</b>"));
+    lbCredit->SetCaption(std::string("<c808080>by </c><b>the Glyphwell Viewer authors</b>"));
     lbCredit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lbCredit->SetTransparent(true);
     lbCredit->setCursor(Qt::PointingHandCursor);
+    lbCredit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lbCredit->OnClick = [this] { Homepage1Click(); };
-    row->addWidget(lbCredit);
+    row->addWidget(lbCredit, 1);
     row->addSpacing(6);
     return XPanel1;
 }

@@ -1,5 +1,6 @@
 // First showing, and the settings file "glyphwell.ini" read at start-up and written at close.
 #include <QComboBox>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -69,6 +70,7 @@ void TMainForm::FormShow() {
     LoadSettings();
     // The sample text itself is not stored: every run starts with the list's own text.
     cbString->setEditText(QString::fromUtf8(FontView->Text()));
+    cbString->lineEdit()->setCursorPosition(0);
     cbFontSize->setEditText(QString::number(FontView->FontSize()));
     SetColorBoxFill(sForeColor, FontView->TextColor());
     SetColorBoxFill(sBackColor, FontView->Color());
