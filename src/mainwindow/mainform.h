@@ -204,6 +204,7 @@ private:
     void FontViewChangeFontSize();
     bool HandleWidgetEvent(QObject* watched, QEvent* event);
     void PaintTab(QToolButton* tab);
+    void PaintTabBaseline();
     void CentreOver(QWidget* dialog) const;
 
     // Keyboard and mouse (mainform_keys.cpp).

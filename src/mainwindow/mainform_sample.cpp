@@ -84,6 +84,10 @@ bool TMainForm::HandleWidgetEvent(QObject* watched, QEvent* event) {
         sForeColorMouseUp(static_cast<QFrame*>(watched));
         return true;
     }
+    if (event->type() == QEvent::Paint && watched == TabBar) {
+        PaintTabBaseline();
+        return true;
+    }
     if (event->type() == QEvent::Paint && watched->parent() == TabBar) {
         if (auto* tab = qobject_cast<QToolButton*>(watched)) {
             PaintTab(tab);
@@ -109,4 +113,14 @@ void TMainForm::PaintTab(QToolButton* tab) {
     painter.setPen(kTabLine);
     const int bottom = tab->height() - 1;
     painter.drawLine(pressed ? width - 2 : 0, bottom, width + 1, bottom);
+}
+
+void TMainForm::PaintTabBaseline() {
+    // TabBarCustomDraw: the baseline goes on left of the first tab and right of the last one
+    // shown, so that it runs unbroken under the tabs.
+    QPainter painter(TabBar);
+    painter.setPen(kTabLine);
+    const QRect last = tbFavGroup->isHidden() ? tbSelected->geometry() : tbFavGroup->geometry();
+    painter.drawLine(0, last.bottom(), tbScreen->x() - 1, last.bottom());
+    painter.drawLine(last.right() + 1, last.bottom(), TabBar->width() - 1, last.bottom());
 }
