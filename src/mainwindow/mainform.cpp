@@ -60,6 +60,11 @@ TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
+    // The view outlives this body; its last notifications must not reach a half-gone window.
+    FontView->OnChange = nullptr;
+    FontView->OnChangeSelected = nullptr;
+    FontView->OnChangeFontSize = nullptr;
+    FontView->Items().OnLoaded = nullptr;
     // The view's list holds only copies; the master list goes first so that leaving folder
     // mode takes its fonts out of the font table while the window still exists.
     fontList_.reset();

@@ -7,6 +7,7 @@
 #include "controls/btnstatusbar.h"
 #include "controls/ximagelabel.h"
 #include "mainwindow/mainformfixture.h"
+#include "mainwindow/scan.h"
 
 namespace {
 
@@ -261,6 +262,22 @@ TEST_F(ModesTest, MenuRulesFollowListAndMode) {
     EXPECT_FALSE(Action("Options1")->isVisible());
     EXPECT_FALSE(Action("PrintSetup1")->isVisible());
     EXPECT_FALSE(Action("DropShadow1")->isVisible());
+}
+
+TEST_F(ModesTest, FolderLoadsDriveTheScanWindowAndLeaveTheWindowEnabled) {
+    WriteFont("type/Alpha.ttf", "Alpha");
+    WriteFont("type/sub/Beta.TTF", "Beta");
+    Ini().WriteString("Folders", "Folder2", sandbox_.Path() + "/type");
+    form_ = std::make_unique<TestMainForm>(services_);
+    TfScan scan(form_.get(), [] {});
+    form_->SetScanWindow(&scan);
+    form_->show();
+    Key(Qt::Key_3, Qt::AltModifier);
+    EXPECT_EQ(scan.FileTotal(), 2);
+    EXPECT_EQ(scan.FileCount(), 2);
+    EXPECT_EQ(Items().GetCount(), 2);
+    EXPECT_TRUE(form_->isEnabled());
+    EXPECT_TRUE(scan.isHidden());
 }
 
 }  // namespace
