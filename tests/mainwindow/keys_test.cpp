@@ -227,6 +227,20 @@ TEST_F(KeysTest, SelectCommandTogglesLikeTheSpaceBar) {
     EXPECT_EQ(View().ItemIndex(), 1);
 }
 
+TEST_F(KeysTest, CtrlShiftIInvertsTheMarksAndCtrlIStaysItalic) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    View().Select(0, false);
+    Key(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(Items().GetItems(0).Selected());
+    EXPECT_TRUE(Items().GetItems(1).Selected());
+    EXPECT_FALSE(form.sbItalic->isChecked());
+    Key(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(form.sbItalic->isChecked());
+    EXPECT_EQ(View().FontStyle(), fsItalic);
+    EXPECT_TRUE(Items().GetItems(1).Selected());
+}
+
 TEST_F(KeysTest, ContextMenuRules) {
     InstallFonts({"Alpha", "Beta"});
     TestMainForm& form = Open();
