@@ -16,7 +16,10 @@ using ModesTest = MainFormTest;
 class LocaleScope {
 public:
     explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
+    ~LocaleScope() { QLocale::setDefault(previous_); }
+
+private:
+    QLocale previous_;
 };
 
 TEST_F(ModesTest, CaptionTabsAndToolbarFollowTheMode) {
