@@ -176,6 +176,7 @@ void BM_PageDownOntoNeverDrawnFonts(benchmark::State& state) {
         world.Press(Qt::Key_PageDown);
     }
     state.counters["top"] = view.TopItem();
+    state.counters["faces"] = world.FaceCount();
     view.SetAntiAlias(false);
 }
 
