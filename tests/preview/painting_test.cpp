@@ -110,6 +110,25 @@ TEST_F(Painting, BandsFollowFocusAndStayVisibleOnBlack) {
     EXPECT_EQ(image.pixel(3, 0), Bgr(expected));
 }
 
+TEST_F(Painting, NameColoursFollowMarkThenFocus) {
+    Fill({"Marked and focused", "Plain name", "Focused"});
+    view->SetColor(0xFFFFFF);
+    view->SetSelColor(0x00C000);   // green
+    view->SetNameColor(0xC00000);  // blue
+    view->Select(0, false);
+    const int ih = view->ItemHeight();
+    const QRect band(0, 1, view->viewport()->width() / 2, view->HeaderHeight() - 5);
+    QImage image = Pixels();
+    EXPECT_TRUE(ColoursIn(image, band).contains(qRgb(0, 0xC0, 0)));
+    EXPECT_TRUE(ColoursIn(image, band.translated(0, ih)).contains(qRgb(0, 0, 0xC0)));
+    EXPECT_FALSE(ColoursIn(image, band.translated(0, ih)).contains(qRgb(0, 0xC0, 0)));
+    view->SetItemIndex(2);
+    image = Pixels();
+    // An unmarked focused row writes its name in the background colour on the dark band.
+    EXPECT_TRUE(ColoursIn(image, band.translated(0, 2 * ih)).contains(qRgb(255, 255, 255)));
+    EXPECT_TRUE(ColoursIn(image, band).contains(qRgb(0, 0xC0, 0)));
+}
+
 TEST_F(Painting, ScreenFontsShowNoFileInformation) {
     Sandbox sandbox;
     const std::string path = sandbox.WriteFile("fonts/tiny.ttf", "");
