@@ -186,6 +186,16 @@ TEST_F(SettingsTest, ClosingOnTheSelectedFontsStoresTheMasterMode) {
     EXPECT_EQ(Ini().ReadInteger("Option", "ViewMode", -1), 0);
 }
 
+TEST_F(SettingsTest, UnknownViewModeIsPassedOnAndKept) {
+    InstallFonts({"Alpha"});
+    Ini().WriteInteger("Option", "ViewMode", 7);
+    TestMainForm& form = Open();
+    EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta");
+    EXPECT_EQ(Items().GetCount(), 0);
+    CloseForm();
+    EXPECT_EQ(Ini().ReadInteger("Option", "ViewMode", -1), 7);
+}
+
 TEST_F(SettingsTest, StoredValuesComeBack) {
     InstallFonts({"Alpha"});
     platform::IniFile ini = Ini();
