@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <QFont>
 #include <QFontInfo>
 #include <QImage>
@@ -94,6 +96,17 @@ TEST_F(QtFontTableTest, FamilyNameResolvesToTheFamily) {
     const platform::ResolvedFace face = table.Resolve("DEJAVU SANS");
     EXPECT_TRUE(face.exact);
     EXPECT_EQ(face.family, "DejaVu Sans");
+}
+
+TEST_F(QtFontTableTest, FamiliesAreNamedOnceWithoutFoundry) {
+    platform::QtFontTable table;
+    std::set<std::string> folded;
+    for (const std::string& family : table.Families()) {
+        EXPECT_FALSE(!family.empty() && family.back() == ']') << family;
+        EXPECT_TRUE(folded.insert(QString::fromStdString(family).toCaseFolded().toStdString()).second)
+            << family;
+    }
+    EXPECT_FALSE(folded.empty());
 }
 
 TEST_F(QtFontTableTest, RemovedFileNoLongerResolves) {

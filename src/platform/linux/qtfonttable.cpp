@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QFontDatabase>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -19,6 +20,16 @@ namespace platform {
 namespace {
 
 constexpr int kErrorInvalidData = 13;
+
+// Qt tells families apart that several foundries ship ("Nimbus Sans [urw]", "Nimbus Sans
+// [UKWN]"); the window system's list names each family once, without the foundry.
+QString FamilyWithoutFoundry(const QString& name) {
+    const qsizetype bracket = name.lastIndexOf(QLatin1String(" ["));
+    if (bracket > 0 && name.endsWith(QLatin1Char(']'))) {
+        return name.left(bracket);
+    }
+    return name;
+}
 
 std::string Fold(const std::string& name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
@@ -121,10 +132,13 @@ int QtFontTable::AddedFileCount() const {
 
 std::vector<std::string> QtFontTable::Families() {
     std::vector<std::string> families;
-    const QStringList names = QFontDatabase::families();
-    families.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& name : names) {
-        families.push_back(name.toStdString());
+    QSet<QString> seen;
+    for (const QString& name : QFontDatabase::families()) {
+        const QString family = FamilyWithoutFoundry(name);
+        if (!seen.contains(family.toCaseFolded())) {
+            seen.insert(family.toCaseFolded());
+            families.push_back(family.toStdString());
+        }
     }
     return families;
 }
@@ -206,7 +220,8 @@ void QtFontTable::EnsureFamilyIndex() {
         return;
     }
     families_.clear();
-    for (const QString& family : QFontDatabase::families()) {
+    for (const QString& name : QFontDatabase::families()) {
+        const QString family = FamilyWithoutFoundry(name);
         families_.emplace(family.toCaseFolded().toStdString(), family.toStdString());
     }
     familiesBuilt_ = true;
