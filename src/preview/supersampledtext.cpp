@@ -1,6 +1,7 @@
 #include "preview/supersampledtext.h"
 
 #include <QGlyphRun>
+#include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
@@ -62,7 +63,10 @@ void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, const QSt
         const double shift = bigAscent - line.ascent();
         for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
             const QRectF box = font.boundingRect(glyphs[i]);
-            const int left = static_cast<int>(std::floor(positions[i].x() + box.left()));
+            // A face drawn slanted by the font engine (italic asked of an upright face) gives a
+            // sheared glyph image whose left edge only the outline knows, not the metrics box.
+            const double inkLeft = font.pathForGlyph(glyphs[i]).boundingRect().left();
+            const int left = static_cast<int>(std::floor(positions[i].x() + inkLeft));
             const int top = static_cast<int>(std::lround(positions[i].y() + shift + box.top()));
             DrawGlyph(font.alphaMapForGlyph(glyphs[i], QRawFont::PixelAntialiasing), left, top);
         }
