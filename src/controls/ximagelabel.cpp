@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "controls/autosize.h"
+
 TXImageLabel::TXImageLabel(QWidget* parent) : QLabel(parent) {}
 
 void TXImageLabel::SetCaption(const QString& caption) {
@@ -59,14 +61,7 @@ void TXImageLabel::AdjustBounds() {
     if (!autoSize_) {
         return;
     }
-    const int newWidth = NaturalWidth();
-    QRect bounds = geometry();
-    if (alignment() & Qt::AlignRight) {
-        bounds.setLeft(bounds.left() + bounds.width() - newWidth);
-    }
-    bounds.setWidth(newWidth);
-    setGeometry(bounds);
-    updateGeometry();
+    ResizeToWidth(*this, NaturalWidth(), (alignment() & Qt::AlignRight) != 0);
 }
 
 QSize TXImageLabel::sizeHint() const {

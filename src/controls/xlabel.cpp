@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/autosize.h"
 #include "controls/markup.h"
 
 TXLabel::TXLabel(QWidget* parent) : QLabel(parent) {}
@@ -48,14 +49,7 @@ void TXLabel::AdjustBounds() {
     if (!autoSize_) {
         return;
     }
-    const int newWidth = GetTextWidth(Caption());
-    QRect bounds = geometry();
-    if (alignment() & Qt::AlignRight) {
-        bounds.setLeft(bounds.left() + bounds.width() - newWidth);
-    }
-    bounds.setWidth(newWidth);
-    setGeometry(bounds);
-    updateGeometry();
+    ResizeToWidth(*this, GetTextWidth(Caption()), (alignment() & Qt::AlignRight) != 0);
 }
 
 QSize TXLabel::sizeHint() const {
