@@ -11,6 +11,7 @@
 
 #include "catalogue/listcommand.h"
 #include "fileops/appdialogs.h"
+#include "fileops/fileutil.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
@@ -101,6 +102,7 @@ int ViewerMain(int argc, char** argv) {
     services.processEvents = [] { QCoreApplication::processEvents(); };
     AppDialogs dialogs;
     platform::SetDialogs(&dialogs);
+    SetExecuteShell(&shell);
 
     TMainForm mainForm(services);
     TfScan scan(&mainForm, services.processEvents);
@@ -114,6 +116,7 @@ int ViewerMain(int argc, char** argv) {
         });
     }
     const int result = app.exec();
+    SetExecuteShell(nullptr);
     platform::SetDialogs(nullptr);
     return result;
 }
