@@ -7,7 +7,7 @@ scripts/deps.sh
 if [ "${GW_SANITIZE:-0}" = "1" ]; then
   build_dir=build-asan
   scripts/build.sh "$build_dir" -DGW_SANITIZE=ON -DGW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
-  export ASAN_OPTIONS="detect_leaks=0:halt_on_error=1:abort_on_error=1"
+  export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=1"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 else
   build_dir=build
