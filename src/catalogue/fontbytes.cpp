@@ -24,13 +24,16 @@ bool FontBytes::Open() {
     if (memory_ != nullptr) {
         return true;
     }
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a named pipe waits for a writer: a pipe named like a font
+    // in a scanned folder would stop the whole load. Only regular files are read.
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) {
         return false;
     }
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int err = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    const bool statted = ::fstat(fd_, &info) == 0;
+    if (!statted || !S_ISREG(info.st_mode)) {
+        const int err = !statted ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(fd_);
         fd_ = -1;
         errno = err;

@@ -1,9 +1,14 @@
 #include "catalogue/fontlist.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <stdexcept>
 
@@ -264,6 +269,26 @@ TEST_F(TFontListTest, FolderScanDoesNotFollowLinkedFoldersInCircles) {
     list->SetFolders(0, folder + "/loop");
     list->SetMode(flmFolders);
     EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"Once Regular"}));
+}
+
+TEST_F(TFontListTest, NamedPipeInAFontFolderIsLoggedNotWaitedOn) {
+    // Opening a pipe for reading waits for a writer that never comes; the scan must go on.
+    WriteFont("pipes/a.ttf", Font("Real"));
+    const std::string pipe = folder + "/pipes/b.ttf";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    auto list = MakeList();
+    list->SetFolders(0, folder + "/pipes");
+    auto load = std::async(std::launch::async, [&] { list->SetMode(flmFolders); });
+    if (load.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        do {  // lets each blocked open go on
+            ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+        } while (load.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready);
+        FAIL() << "the folder scan blocked on a named pipe";
+    }
+    EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"Real Regular"}));
+    ASSERT_EQ(list->Errors().size(), 1u);
+    EXPECT_EQ(list->Errors()[0].first, pipe);
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(TFontListTest, LoadWithoutErrorsLeavesTheErrorLogAlone) {
