@@ -37,6 +37,12 @@ void TMainForm::FontViewKeyDown(QKeyEvent* event) {
         }
         return;
     }
+    if (event->key() != Qt::Key_Delete && event->key() != Qt::Key_F9) {
+        return;
+    }
+    // The items keep the enabled state of the menu's last opening, which may have been in
+    // another mode or on an empty list: take the state of this moment.
+    N1Click();
     if (event->key() == Qt::Key_Delete) {
         const TFontListMode m = FontView->Items().Mode();
         if (m == flmFolders) {
@@ -44,7 +50,7 @@ void TMainForm::FontViewKeyDown(QKeyEvent* event) {
         } else if (m == flmInstalled) {
             Item("UninstallFont1")->trigger();
         }
-    } else if (event->key() == Qt::Key_F9) {
+    } else {
         Item("Properties1")->trigger();
     }
 }

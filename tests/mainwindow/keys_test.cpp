@@ -164,6 +164,31 @@ TEST_F(KeysTest, DeleteKeyAsksForTheCommandOfTheMode) {
     EXPECT_EQ(remove.count(), 0);
 }
 
+TEST_F(KeysTest, DeleteAndF9FollowTheListOfTheMomentNotTheMenusLastOpening) {
+    InstallFonts({"Alpha"});
+    WriteFont("type/Beta.ttf", "Beta");
+    Ini().WriteString("Folders", "Folder1", sandbox_.Path() + "/type");
+    Open();
+    QSignalSpy remove(Action("DeleteFont1"), &QAction::triggered);
+    QSignalSpy properties(Action("Properties1"), &QAction::triggered);
+    // Alt+C applies the "&Font" rules on the installed fonts: no "&Delete Font" there.
+    Key(Qt::Key_C, Qt::AltModifier);
+    Key(Qt::Key_3, Qt::AltModifier);
+    ASSERT_EQ(Items().GetCount(), 1);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(remove.count(), 1);
+
+    // The rules applied on an empty list leave nothing enabled for later.
+    Key(Qt::Key_2, Qt::AltModifier);
+    Key(Qt::Key_4, Qt::AltModifier);  // nothing is marked: an empty view
+    ASSERT_EQ(Items().GetCount(), 0);
+    Key(Qt::Key_C, Qt::AltModifier);
+    Key(Qt::Key_Escape);
+    ASSERT_EQ(Items().GetCount(), 1);
+    Key(Qt::Key_F9);
+    EXPECT_EQ(properties.count(), 1);
+}
+
 TEST_F(KeysTest, DragStartsOnlyBeyondSixPixelsOnInstalledFontsWithThePaneShown) {
     InstallFonts({"Alpha", "Beta"});
     TestMainForm& form = Open();
