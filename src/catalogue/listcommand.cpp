@@ -221,9 +221,11 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << kUsage;
         return kExitBadArguments;
     }
-    if (!options->home.empty()) {
-        platform::SetProgramFolder(platform::ChooseProgramFolder(options->home, ""));
-    }
+    // The folder the process starts with is the executable's; like the viewer, keep it only
+    // while it can be written to (an installed program reads its settings from the config
+    // folder).
+    platform::SetProgramFolder(
+        platform::ChooseProgramFolder(options->home, platform::ProgramFolder()));
     if (options->lang != 0) {
         platform::SetUserDefaultLangID(options->lang);
     }

@@ -132,6 +132,17 @@ TEST_F(ListCommandTest, FolderModeWithoutFoldersListsTheStoredSlots) {
     EXPECT_EQ(line, folder + "/broken/x.ttf (ERROR:13)");
 }
 
+TEST_F(ListCommandTest, WithoutHomeAnUnusableProgramFolderGivesWayToTheConfigFolder) {
+    // As for the viewer: the executable's folder only while it can be written to.
+    platform::SetProgramFolder(sandbox.Path() + "/not-there/");
+    WriteFont("stored/a.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Stored"));
+    sandbox.WriteFile("config/glyphwell/glyphwell.ini",
+                      "[Folders]\r\nFolder1=" + folder + "/stored\r\n");
+    EXPECT_EQ(Run({"--mode", "folders"}), 0);
+    EXPECT_EQ(platform::ProgramFolder(), sandbox.ConfigFolder() + "/glyphwell/");
+    EXPECT_EQ(out.str().substr(0, 7), "Stored\t");
+}
+
 TEST_F(ListCommandTest, BrokenCollectionIsReportedAndTheLoadStillPrints) {
     installed.SetFiles({WriteFont("a.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Before")),
                         WriteBytesFile("b.ttc", testsupport::brokenfonts::CollectionWithoutTag())});
