@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QStringLiteral>
+#include <algorithm>
+#include <cmath>
 
 #include "preview/shadecolor.h"
 #include "preview/uifont.h"
@@ -168,14 +170,32 @@ void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, i
     if (face.height <= 0 || settings_.width <= 0) {
         return;
     }
-    if (smoothRow_.width() != settings_.width || smoothRow_.height() != face.height) {
-        smoothRow_ = QImage(settings_.width, face.height, QImage::Format_RGB32);
+    int top = y + settings_.headerHeight +
+              (settings_.itemHeight - settings_.headerHeight - face.height - 4) / 2;
+    // A broken face can claim a line hundreds of thousands of pixels high (vertical metrics at
+    // the limits of their fields), which no bitmap of that size survives; only the part that
+    // lands on the paint device is rendered then. Ordinary faces keep their whole bitmap, so
+    // its rendering is reused wherever the row sits.
+    int skipped = 0;
+    int rows = face.height;
+    const QPaintDevice* device = painter.device();
+    const int deviceHeight =
+        static_cast<int>(std::ceil(device->height() / device->devicePixelRatioF()));
+    if (rows > deviceHeight) {
+        skipped = std::clamp(-top, 0, rows);
+        rows = std::clamp(deviceHeight - std::max(top, 0), 0, rows - skipped);
+        top += skipped;
+    }
+    if (rows <= 0) {
+        return;
+    }
+    if (smoothRow_.width() != settings_.width || smoothRow_.height() != rows) {
+        smoothRow_ = QImage(settings_.width, rows, QImage::Format_RGB32);
     }
     smoothRow_.fill(BgrToColor(settings_.color));
     const int width = TSampleFontCache::Width(face, settings_.text + QLatin1Char(' '));
-    supersampler_.Render(smoothRow_, 10, face.key, face.font, face.ascent, width, settings_.text,
+    supersampler_.Render(smoothRow_, 10, face.key, face.font,
+                         face.ascent - skipped * TSupersampledText::kScale, width, settings_.text,
                          settings_.textColor);
-    const int top = y + settings_.headerHeight +
-                    (settings_.itemHeight - settings_.headerHeight - face.height - 4) / 2;
     painter.drawImage(0, top, smoothRow_);
 }

@@ -33,7 +33,7 @@ void TSupersampledText::Render(QImage& target, int x, const std::string& faceKey
     key.push_back('\0');
     key += text.toStdString();
     key.push_back('\0');
-    key += std::to_string(columns) + 'x' + std::to_string(rows);
+    key += std::to_string(columns) + 'x' + std::to_string(rows) + '@' + std::to_string(bigAscent);
     const Mask* mask = masks_.Find(key);
     if (mask == nullptr) {
         width_ = columns * kScale;

@@ -21,8 +21,9 @@ public:
     static constexpr std::size_t kMaskLimit = 64;
 
     // Draws text onto target (a 32-bit RGB image) with its left edge at x and its top at row 0.
-    // bigFont is the face at kScale times the size, bigAscent its ascent and bigWidth the
-    // advance of the text followed by one space in it; target.height() is the output height.
+    // bigFont is the face at kScale times the size, bigAscent the height of its baseline above
+    // the large drawing's top (its ascent, less any part cut off above the target) and bigWidth
+    // the advance of the text followed by one space in it; target.height() is the output height.
     // faceKey names bigFont uniquely; it is the key of the kept coverage.
     void Render(QImage& target, int x, const std::string& faceKey, const QFont& bigFont,
                 int bigAscent, int bigWidth, const QString& text, std::uint32_t textColor);

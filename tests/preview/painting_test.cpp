@@ -1,3 +1,6 @@
+#include <sys/resource.h>
+
+#include <QFile>
 #include <QLocale>
 #include <QPaintEvent>
 #include <QSet>
@@ -53,6 +56,67 @@ int LongestDarkRun(const QImage& image) {
         }
     }
     return longest;
+}
+
+void PutBigEndian16(std::string& bytes, std::size_t at, std::uint16_t value) {
+    bytes[at] = static_cast<char>(value >> 8);
+    bytes[at + 1] = static_cast<char>(value & 0xFF);
+}
+
+std::uint32_t BigEndian32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    }
+    return value;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+        text.replace(at, from.size(), to);
+    }
+}
+
+// DejaVu Sans renamed "TallVu Sans", with an em of 16 units and ascent and descent at the
+// limits of their fields: a face that claims a line hundreds of thousands of pixels high.
+std::string TallFace() {
+    QFile file(QString::fromLatin1(kDejaVu) + QStringLiteral("DejaVuSans.ttf"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    std::string bytes = file.readAll().toStdString();
+    const int tables =
+        (static_cast<unsigned char>(bytes[4]) << 8) | static_cast<unsigned char>(bytes[5]);
+    for (int i = 0; i < tables; ++i) {
+        const std::size_t entry = 12 + 16 * static_cast<std::size_t>(i);
+        const std::string tag = bytes.substr(entry, 4);
+        const std::size_t offset = BigEndian32(bytes, entry + 8);
+        const std::size_t length = BigEndian32(bytes, entry + 12);
+        if (tag == "head") {
+            PutBigEndian16(bytes, offset + 18, 16);
+        } else if (tag == "hhea") {
+            PutBigEndian16(bytes, offset + 4, 0x7FFF);
+            PutBigEndian16(bytes, offset + 6, 0x8001);
+        } else if (tag == "OS/2") {
+            PutBigEndian16(bytes, offset + 68, 0x7FFF);
+            PutBigEndian16(bytes, offset + 70, 0x8001);
+            PutBigEndian16(bytes, offset + 74, 0xFFFF);
+            PutBigEndian16(bytes, offset + 76, 0xFFFF);
+        } else if (tag == "name") {
+            std::string table = bytes.substr(offset, length);
+            ReplaceAll(table, "DejaVu", "TallVu");
+            ReplaceAll(table, std::string("\0D\0e\0j\0a\0V\0u", 12),
+                       std::string("\0T\0a\0l\0l\0V\0u", 12));
+            bytes.replace(offset, length, table);
+        }
+    }
+    return bytes;
+}
+
+long PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
 }
 
 // Records every region the viewport is asked to paint.
@@ -289,4 +353,31 @@ TEST_F(RealFaces, AntiAliasedUnderlineRunsUnderTheWholeText) {
     EXPECT_LT(LongestDarkRun(plainStyle), textWidth / 4);
     view->SetFontStyle(fsUnderline);
     EXPECT_GT(LongestDarkRun(SampleOf(0)), textWidth * 9 / 10);
+}
+
+TEST(BrokenFaces, AbsurdLineHeightIsDrawnAntiAliasedInBoundedMemory) {
+    Sandbox sandbox;
+    platform::QtFontTable table;
+    const std::string path = sandbox.WriteFile("fonts/tall.ttf", TallFace());
+    ASSERT_EQ(table.AddFontFile(path), 0);
+    platform::Services services;
+    services.fontTable = &table;
+    {
+        TXFontListView view(services);
+        view.SetBorderSingle(false);
+        view.resize(600, 300);
+        view.show();
+        auto* record = new TFontInfo;
+        record->SetFileName(path);
+        ASSERT_EQ(record->FullName(), "TallVu Sans");
+        view.Items().Add(record);
+        view.SetFontSize(100);
+        view.SetAntiAlias(true);
+        QApplication::processEvents();
+        const QImage image = view.viewport()->grab().toImage();
+        EXPECT_EQ(image.size(), view.viewport()->size() * image.devicePixelRatio());
+        // Drawn whole, the sample's bitmap alone would take gigabytes.
+        EXPECT_LT(PeakMegabytes(), 1024);
+    }
+    table.RemoveFontFile(path);
 }
