@@ -1,10 +1,13 @@
 // First showing, and the settings file "glyphwell.ini" read at start-up and written at close.
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -18,6 +21,7 @@ namespace {
 
 constexpr const char* kDefaultBounds = "0,100,100,550,500";
 constexpr int kDefaultFavPane = 160;
+constexpr int kLargestScreenSide = 4096;
 constexpr int kStyleBold = 2;
 constexpr int kStyleItalic = 4;
 constexpr int kStyleUnderline = 8;
@@ -90,7 +94,12 @@ void TMainForm::LoadWindowBounds(const std::string& value) {
         setGeometry(257, 167, 766, 582);
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
-        setGeometry(left, top, width, height);
+        // A hand-edited size far beyond any desktop would have the window painted into a
+        // buffer of gigabytes; such sizes shrink to what the desktop (or at least a large
+        // screen) can hold.
+        const QSize room = QGuiApplication::primaryScreen()->virtualSize().expandedTo(
+            QSize(kLargestScreenSide, kLargestScreenSide));
+        setGeometry(left, top, std::min(width, room.width()), std::min(height, room.height()));
     }
 }
 

@@ -154,6 +154,17 @@ TEST_F(SettingsTest, WindowIsNeverSmallerThanMinimum) {
     EXPECT_GE(form.height(), 400);
 }
 
+TEST_F(SettingsTest, AnEnormousStoredSizeShrinksToWhatADesktopCanHold) {
+    InstallFonts({"Alpha"});
+    Ini().WriteString("Window", "Main", "0,10,20,2000000000,2000000000");
+    TestMainForm& form = Open();
+    QApplication::processEvents();
+    EXPECT_EQ(form.geometry().topLeft(), QPoint(10, 20));
+    EXPECT_LE(form.width(), 4096);
+    EXPECT_LE(form.height(), 4096);
+    EXPECT_GE(form.width(), 500);
+}
+
 TEST_F(SettingsTest, ColoursChosenInTheBoxesAreKeptIncludingTheNameColour) {
     InstallFonts({"Alpha"});
     TestMainForm& form = Open();
