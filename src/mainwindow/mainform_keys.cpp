@@ -139,7 +139,10 @@ bool TMainForm::HandleViewEvent(QEvent* event) {
             FontViewMouseMove(static_cast<QMouseEvent*>(event));
             return false;
         case QEvent::MouseButtonDblClick:
-            FontViewDblClick();
+            // Only the left button's double click opens; a right one is two context menus.
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                FontViewDblClick();
+            }
             return false;
         case QEvent::Wheel:
             FontViewMouseWheel(static_cast<QWheelEvent*>(event));

@@ -236,6 +236,8 @@ TEST_F(KeysTest, OneWheelNotchMovesOneLinePlusTheSystemLines) {
 TEST_F(KeysTest, DoubleClickOpensTheFontFileExceptForScreenFonts) {
     InstallFonts({"Alpha"});
     Open();
+    QTest::mouseDClick(View().viewport(), Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
+    EXPECT_TRUE(shell_.Executed().empty());
     QTest::mouseDClick(View().viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     ASSERT_EQ(shell_.Executed().size(), 1u);
     EXPECT_EQ(shell_.Executed()[0].file, sandbox_.FontsFolder() + "/Alpha.ttf");
