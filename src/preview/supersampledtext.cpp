@@ -1,6 +1,7 @@
 #include "preview/supersampledtext.h"
 
 #include <QGlyphRun>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
@@ -63,10 +64,18 @@ void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, const QSt
         const double shift = bigAscent - line.ascent();
         for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
             const QRectF box = font.boundingRect(glyphs[i]);
+            const QPainterPath outline = font.pathForGlyph(glyphs[i]);
+            const QRectF ink = outline.boundingRect();
+            // A broken face (an em of a few units) makes glyphs tens of thousands of pixels
+            // across, whose images would take gigabytes; such a glyph's outline is filled into
+            // the drawing instead, clipped to it.
+            if (ink.width() * ink.height() > static_cast<double>(width_) * height_) {
+                FillOutline(outline.translated(positions[i].x(), positions[i].y() + shift));
+                continue;
+            }
             // A face drawn slanted by the font engine (italic asked of an upright face) gives a
             // sheared glyph image whose left edge only the outline knows, not the metrics box.
-            const double inkLeft = font.pathForGlyph(glyphs[i]).boundingRect().left();
-            const int left = static_cast<int>(std::floor(positions[i].x() + inkLeft));
+            const int left = static_cast<int>(std::floor(positions[i].x() + ink.left()));
             const int top = static_cast<int>(std::lround(positions[i].y() + shift + box.top()));
             DrawGlyph(font.alphaMapForGlyph(glyphs[i], QRawFont::PixelAntialiasing), left, top);
         }
@@ -111,6 +120,12 @@ void TSupersampledText::DrawGlyph(const QImage& glyph, int left, int top) {
             }
         }
     }
+}
+
+void TSupersampledText::FillOutline(const QPainterPath& outline) {
+    QImage drawing(large_.data(), width_, height_, width_, QImage::Format_Grayscale8);
+    QPainter painter(&drawing);
+    painter.fillPath(outline, Qt::white);
 }
 
 void TSupersampledText::DrawLine(int top, int thickness, int left, int right) {

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainterPath>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -39,6 +40,7 @@ private:
 
     void DrawLarge(const QFont& bigFont, int bigAscent, const QString& text);
     void DrawGlyph(const QImage& glyph, int left, int top);
+    void FillOutline(const QPainterPath& outline);
     void DrawLine(int top, int thickness, int left, int right);
     Mask Reduce(int columns, int rows) const;
     static void Blend(const Mask& mask, QImage& target, int x, std::uint32_t textColor);

@@ -77,9 +77,9 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
     }
 }
 
-// DejaVu Sans renamed "TallVu Sans", with an em of 16 units and ascent and descent at the
-// limits of their fields: a face that claims a line hundreds of thousands of pixels high.
-std::string TallFace() {
+// DejaVu Sans renamed "TallVu Sans", with an em of unitsPerEm units (its outlines span about
+// 2048), and with its ascent and descent at the limits of their fields when stretchLine.
+std::string BrokenFace(std::uint16_t unitsPerEm, bool stretchLine) {
     QFile file(QString::fromLatin1(kDejaVu) + QStringLiteral("DejaVuSans.ttf"));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -93,11 +93,11 @@ std::string TallFace() {
         const std::size_t offset = BigEndian32(bytes, entry + 8);
         const std::size_t length = BigEndian32(bytes, entry + 12);
         if (tag == "head") {
-            PutBigEndian16(bytes, offset + 18, 16);
-        } else if (tag == "hhea") {
+            PutBigEndian16(bytes, offset + 18, unitsPerEm);
+        } else if (tag == "hhea" && stretchLine) {
             PutBigEndian16(bytes, offset + 4, 0x7FFF);
             PutBigEndian16(bytes, offset + 6, 0x8001);
-        } else if (tag == "OS/2") {
+        } else if (tag == "OS/2" && stretchLine) {
             PutBigEndian16(bytes, offset + 68, 0x7FFF);
             PutBigEndian16(bytes, offset + 70, 0x8001);
             PutBigEndian16(bytes, offset + 74, 0xFFFF);
@@ -355,17 +355,20 @@ TEST_F(RealFaces, AntiAliasedUnderlineRunsUnderTheWholeText) {
     EXPECT_GT(LongestDarkRun(SampleOf(0)), textWidth * 9 / 10);
 }
 
-TEST(BrokenFaces, AbsurdLineHeightIsDrawnAntiAliasedInBoundedMemory) {
+namespace {
+
+// Paints one row of face at 100 points, anti-aliased, in a client of 1000 x 700 pixels.
+void PaintAntiAliased(const std::string& face) {
     Sandbox sandbox;
     platform::QtFontTable table;
-    const std::string path = sandbox.WriteFile("fonts/tall.ttf", TallFace());
+    const std::string path = sandbox.WriteFile("fonts/broken.ttf", face);
     ASSERT_EQ(table.AddFontFile(path), 0);
     platform::Services services;
     services.fontTable = &table;
     {
         TXFontListView view(services);
         view.SetBorderSingle(false);
-        view.resize(600, 300);
+        view.resize(1000, 700);
         view.show();
         auto* record = new TFontInfo;
         record->SetFileName(path);
@@ -376,8 +379,19 @@ TEST(BrokenFaces, AbsurdLineHeightIsDrawnAntiAliasedInBoundedMemory) {
         QApplication::processEvents();
         const QImage image = view.viewport()->grab().toImage();
         EXPECT_EQ(image.size(), view.viewport()->size() * image.devicePixelRatio());
-        // Drawn whole, the sample's bitmap alone would take gigabytes.
-        EXPECT_LT(PeakMegabytes(), 1024);
     }
     table.RemoveFontFile(path);
+}
+
+}  // namespace
+
+// Each of these, drawn whole, would take gigabytes.
+TEST(BrokenFaces, AbsurdLineHeightIsDrawnAntiAliasedInBoundedMemory) {
+    PaintAntiAliased(BrokenFace(16, true));
+    EXPECT_LT(PeakMegabytes(), 1024);
+}
+
+TEST(BrokenFaces, GlyphsLargerThanTheDrawingAreDrawnAntiAliasedInBoundedMemory) {
+    PaintAntiAliased(BrokenFace(32, false));
+    EXPECT_LT(PeakMegabytes(), 1024);
 }
