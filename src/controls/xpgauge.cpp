@@ -223,9 +223,10 @@ void TXPGauge::Start() {
     timer_ = std::make_unique<TThreadTimer>();
     timer_->SetDeliverOnUiThread(true);
     timer_->SetInterval(estimateInterval_);
+    // The filled steps keep the old run's count, so the first step change of the new run
+    // repaints the bar instead of leaving the old fill on screen.
     lastProgress_ = 0;
     progress_ = 0;
-    UpdateFilled();
     paused_ = false;
     timer_->OnTimer = [this](TThreadTimer&) {
         inTick_ = true;

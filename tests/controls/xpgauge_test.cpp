@@ -191,6 +191,17 @@ TEST_F(GaugeTest, ReachingTheMaximumFreesTheEstimateTimer) {
     EXPECT_FALSE(gauge.Estimating());
 }
 
+TEST_F(GaugeTest, ANewRunRepaintsTheBarOfTheLastRunAtItsFirstChange) {
+    gauge.SetProgress(100);
+    const int afterFirstRun = processed;
+    gauge.Start();
+    EXPECT_EQ(gauge.Progress(), 0u);
+    gauge.SetProgress(1);
+    EXPECT_EQ(gauge.FilledSteps(), 0);
+    EXPECT_EQ(processed, afterFirstRun + 1);
+    gauge.Stop();
+}
+
 TEST_F(GaugeTest, HandlerMayStopTheEstimateFromInsideTheTick) {
     std::atomic<std::uint64_t> now{1000};
     gauge.SetClock([&] { return now.load(); });
