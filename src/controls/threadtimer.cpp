@@ -77,6 +77,11 @@ void TThreadTimer::JoinFinished() {
 void TThreadTimer::Run(const std::shared_ptr<Worker>& worker) {
     for (;;) {
         std::unique_lock<std::mutex> lock(worker->mutex);
+        // A tick handler may have destroyed the timer; the worker's own stop flag says so
+        // before anything of the timer is read again.
+        if (worker->stop) {
+            break;
+        }
         const auto wait = std::chrono::milliseconds(std::max(interval_.load(), MinInterval));
         if (worker->wake.wait_for(lock, wait, [&] { return worker->stop; })) {
             break;

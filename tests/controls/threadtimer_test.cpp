@@ -64,6 +64,21 @@ TEST(TThreadTimer, QueuedTicksOfADestroyedTimerAreDropped) {
     EXPECT_EQ(ticks, 0);
 }
 
+TEST(TThreadTimer, TimerDestroyedByItsOwnWorkerTickIsNotTouchedAgain) {
+    std::atomic<int> ticks{0};
+    auto* timer = new TThreadTimer;
+    timer->SetInterval(10);
+    timer->OnTimer = [&ticks](TThreadTimer& sender) {
+        ++ticks;
+        delete &sender;
+    };
+    timer->SetEnabled(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.load() >= 1; }, 5000));
+    // The worker leaves its loop without reading the freed timer (AddressSanitizer checks).
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(ticks.load(), 1);
+}
+
 TEST(TThreadTimer, EnablingTwiceStartsOneThread) {
     TThreadTimer timer;
     timer.SetInterval(10);
