@@ -75,7 +75,6 @@ private:
     int PanelsRight() const;
     bool InGrip(int x) const;
     QString HeadingOf(int index) const;
-    QString ValueOf(const QString& heading) const;
 
     QStringList items_;
     bool sizeGrip_ = true;
