@@ -9,18 +9,11 @@
 #include <QStyle>
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 
+#include "catalogue/fontfiles.h"
 #include "controls/xpgauge.h"
 
 namespace {
-
-bool IsTrueTypeFile(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".ttf";
-}
 
 // The number of registry entries the list passes for installed fonts; anything that is not a
 // whole number counts as nothing.
@@ -90,15 +83,15 @@ void TfScan::BuildHeader() {
     bevel->setGeometry(0, 29, 306, 2);
 }
 
+// Walks the folders the way the font list's scan does, so the total is the number of files
+// the list will report: every entry that is not a folder and ends in ".ttf", links included.
 int TfScan::CountFontFiles(const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
-                                        error);
+    const std::string prefix = !folder.empty() && folder.back() == '/' ? folder : folder + '/';
     int count = 0;
-    for (const fs::recursive_directory_iterator end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError) && IsTrueTypeFile(it->path())) {
+    for (const catalogue::FolderEntry& entry : catalogue::ListFolder(folder)) {
+        if (entry.isFolder) {
+            count += CountFontFiles(prefix + entry.name);
+        } else if (catalogue::HasExtensionI(entry.name, ".ttf")) {
             ++count;
         }
     }
@@ -128,6 +121,11 @@ int TfScan::LoadTotal(const TFontList& sender, TFontListMode mode, const std::st
 void TfScan::FontListLoadBegin(TFontList& sender, TFontListMode mode, bool&,
                                const std::string& info) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Resetting a filled gauge lets pending events run: the main window is shut off first so
+    // a queued click cannot start a second load inside this one.
+    if (mainWindow_ != nullptr) {
+        mainWindow_->setEnabled(false);
+    }
     fileCount_ = 0;
     Gauge->SetProgress(0);
     if (mainWindow_ != nullptr) {
@@ -136,10 +134,7 @@ void TfScan::FontListLoadBegin(TFontList& sender, TFontListMode mode, bool&,
              main.top() + main.height() / 2 - height() / 2);
     }
     show();
-    if (mainWindow_ != nullptr) {
-        mainWindow_->setEnabled(false);
-        setEnabled(true);
-    }
+    setEnabled(true);
     fileTotal_ = LoadTotal(sender, mode, info);
     Gauge->SetMaxValue(static_cast<std::uint64_t>(fileTotal_));
     Count->clear();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,27 @@ TEST_F(ScanTest, AddingAFolderCountsThirtyTwoFilesAndRunsTheCounterToTheEnd) {
     EXPECT_EQ(list.GetCount(), 32);
 }
 
+TEST_F(ScanTest, TotalCountsEveryFileTheListReportsLinksIncluded) {
+    WriteFont(sandbox, "linked/real.ttf", "Real");
+    WriteFont(sandbox, "elsewhere/target.ttf", "Target");
+    const std::string folder = sandbox.Path() + "/linked";
+    std::filesystem::create_symlink(sandbox.Path() + "/elsewhere/target.ttf", folder + "/link.ttf");
+    std::filesystem::create_symlink(sandbox.Path() + "/nowhere.ttf", folder + "/gone.TTF");
+    std::filesystem::create_directory_symlink(sandbox.Path() + "/elsewhere", folder + "/loop");
+    fakes::FakeFontTable table;
+    platform::Services services;
+    services.fontTable = &table;
+    TFontList list(true, &services);
+    list.SetMode(flmFolders);
+    Connect(list);
+
+    list.AddFolder(folder);
+
+    EXPECT_EQ(scan.FileTotal(), 3);
+    EXPECT_EQ(scan.FileCount(), 3);
+    EXPECT_EQ(scan.Count->text(), "3/3");
+}
+
 TEST_F(ScanTest, LoadOfAllSlotsCountsOnlyTheUsedSlots) {
     const std::string first = MakeFontFolder(sandbox, "first");
     WriteFont(sandbox, "second/one.ttf", "Second One");
@@ -171,6 +193,27 @@ TEST_F(ScanTest, EscapeCancelsAndTheNextFileAbortsTheLoad) {
     EXPECT_EQ(scan.Gauge->Progress(), 0u);
     scan.FontListLoadProgress(list, flmInstalled, abort, "Again");
     EXPECT_FALSE(abort);
+    scan.FontListLoadEnd(list);
+}
+
+TEST_F(ScanTest, EventsLetThroughByResettingTheGaugeFindTheMainWindowShut) {
+    TFontList list(false);
+    bool abort = false;
+    scan.FontListLoadBegin(list, flmInstalled, abort, "2");
+    scan.FontListLoadProgress(list, flmInstalled, abort, "One");
+    scan.FontListLoadProgress(list, flmInstalled, abort, "Two");
+    scan.FontListLoadEnd(list);
+    ASSERT_TRUE(mainWindow.isEnabled());
+
+    // The full gauge of the last load is emptied first; the events that lets run must not
+    // reach the main window, or a second load could start inside this one.
+    std::vector<bool> mainEnabledAtPump;
+    scan.Gauge->SetProcessEvents([&] { mainEnabledAtPump.push_back(mainWindow.isEnabled()); });
+    scan.FontListLoadBegin(list, flmInstalled, abort, "5");
+    ASSERT_FALSE(mainEnabledAtPump.empty());
+    EXPECT_EQ(mainEnabledAtPump, std::vector<bool>(mainEnabledAtPump.size(), false));
+    EXPECT_TRUE(scan.isEnabled());
+    EXPECT_TRUE(scan.bCancel->isEnabled());
     scan.FontListLoadEnd(list);
 }
 
