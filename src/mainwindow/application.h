@@ -3,8 +3,8 @@
 #include <QApplication>
 
 // The viewer's application object. An exception that reaches the event loop is shown in
-// the program's error box and the program goes on, as the event loop of the original
-// desktop did.
+// the program's error box and the program goes on: one failed command must not end a
+// session with thousands of fonts open.
 class TApplication : public QApplication {
     Q_OBJECT
 

@@ -52,8 +52,8 @@ QMessageBox::Icon IconFor(MsgIcon icon) {
 }
 
 // What closing the box with Escape or the title bar means: Cancel where there is one, the
-// only button of an OK box, and "No" for a yes/no question, as on the original platform
-// (which does not let a yes/no box close without an answer; "No" is the safe one).
+// only button of an OK box, and "No" for a yes/no question (a yes/no box has no way out
+// without an answer, and "No" is the safe one).
 DialogResult EscapeResult(MsgButtons buttons) {
     switch (buttons) {
         case MsgButtons::Ok:
