@@ -18,6 +18,31 @@ int Mix(int dst, std::uint32_t src, std::uint32_t alpha) {
                             255);
 }
 
+// True when the font engine slants an upright face itself (italic asked of a face that has
+// none): its glyph images are then sheared, and only the outline knows their left edge.
+// The face's own style bits tell: OS/2 fsSelection (italic, oblique), else head macStyle.
+bool EngineSlanted(const QRawFont& font) {
+    if (font.style() == QFont::StyleNormal) {
+        return false;
+    }
+    auto bigEndian16 = [](const QByteArray& table, int offset) {
+        return (static_cast<unsigned>(static_cast<unsigned char>(table[offset])) << 8) |
+               static_cast<unsigned char>(table[offset + 1]);
+    };
+    constexpr int kFsSelection = 62;
+    constexpr unsigned kItalicOrOblique = 0x0001u | 0x0200u;
+    const QByteArray os2 = font.fontTable("OS/2");
+    if (os2.size() >= kFsSelection + 2) {
+        return (bigEndian16(os2, kFsSelection) & kItalicOrOblique) == 0;
+    }
+    constexpr int kMacStyle = 44;
+    const QByteArray head = font.fontTable("head");
+    if (head.size() >= kMacStyle + 2) {
+        return (bigEndian16(head, kMacStyle) & 0x0002u) == 0;
+    }
+    return false;
+}
+
 }  // namespace
 
 void TSupersampledText::Render(QImage& target, int x, const std::string& faceKey,
@@ -62,22 +87,23 @@ void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, const QSt
         const QList<QPointF> positions = run.positions();
         // Positions are relative to the line's top; the text sits on the row's baseline.
         const double shift = bigAscent - line.ascent();
+        const bool slanted = EngineSlanted(font);
         for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
             const QRectF box = font.boundingRect(glyphs[i]);
-            const QPainterPath outline = font.pathForGlyph(glyphs[i]);
-            const QRectF ink = outline.boundingRect();
             // A broken face (an em of a few units) makes glyphs tens of thousands of pixels
             // across, whose images would take gigabytes; such a glyph's outline is filled into
             // the drawing instead, clipped to it.
-            if (ink.width() * ink.height() > static_cast<double>(width_) * height_) {
-                FillOutline(outline.translated(positions[i].x(), positions[i].y() + shift));
+            if (box.width() * box.height() > static_cast<double>(width_) * height_) {
+                FillOutline(font.pathForGlyph(glyphs[i]).translated(positions[i].x(),
+                                                                    positions[i].y() + shift));
                 continue;
             }
-            // A face drawn slanted by the font engine (italic asked of an upright face) gives a
-            // sheared glyph image whose left edge only the outline knows, not the metrics box.
-            const int left = static_cast<int>(std::floor(positions[i].x() + ink.left()));
+            const QImage image = font.alphaMapForGlyph(glyphs[i], QRawFont::PixelAntialiasing);
+            const double inkLeft =
+                slanted ? font.pathForGlyph(glyphs[i]).boundingRect().left() : box.left();
+            const int left = static_cast<int>(std::floor(positions[i].x() + inkLeft));
             const int top = static_cast<int>(std::lround(positions[i].y() + shift + box.top()));
-            DrawGlyph(font.alphaMapForGlyph(glyphs[i], QRawFont::PixelAntialiasing), left, top);
+            DrawGlyph(image, left, top);
         }
         if (positions.isEmpty() || (!run.underline() && !run.strikeOut())) {
             continue;
