@@ -205,7 +205,6 @@ private:
     bool HandleWidgetEvent(QObject* watched, QEvent* event);
     void PaintTab(QToolButton* tab);
     void PaintTabBaseline();
-    void CentreOver(QWidget* dialog) const;
 
     // Keyboard and mouse (mainform_keys.cpp).
     void FontViewKeyDown(QKeyEvent* event);

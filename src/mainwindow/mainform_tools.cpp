@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include "controls/centring.h"
 #include "mainwindow/about.h"
 #include "mainwindow/edit.h"
 #include "mainwindow/mainform.h"
@@ -36,13 +37,6 @@ std::string FirstLine(const std::string& path) {
 
 }  // namespace
 
-void TMainForm::CentreOver(QWidget* dialog) const {
-    const QRect main = geometry();
-    const QSize size = dialog->size();
-    dialog->move(main.left() + main.width() / 2 - size.width() / 2,
-                 main.top() + main.height() / 2 - size.height() / 2);
-}
-
 void TMainForm::Contents1Click() {
     if (services_.shell != nullptr) {
         services_.shell->Execute(platform::ProgramFolder() + "help/help.html", "", "");
@@ -62,13 +56,13 @@ void TMainForm::Homepage1Click() {
 
 void TMainForm::About1Click() {
     TfAbout about(services_.shell, this);
-    CentreOver(&about);
+    CentreOver(&about, this);
     about.exec();
 }
 
 void TMainForm::Options1Click() {
     TfOptions options(this);
-    CentreOver(&options);
+    CentreOver(&options, this);
     options.exec();
 }
 
@@ -117,7 +111,7 @@ void TMainForm::Edit2Click() {
         return;
     }
     TfEdit edit(this);
-    CentreOver(&edit);
+    CentreOver(&edit, this);
     // Only the face and size travel to the edit window, not the list's style.
     QFont font = FontView->SampleFont(FontView->Items().GetItems(current));
     font.setPointSize(FontView->FontSize());
