@@ -28,7 +28,8 @@ std::string AddToPath(const std::string& folder, const std::string& name);
 // True when path names a folder (following links).
 bool DirExists(const std::string& path);
 
-// Opens a document or folder, or starts a program, through the shell. The overload without
+// Opens a document or folder, or starts one of the programs the shell names ("notepad.exe",
+// "charmap.exe"), through the shell; nothing else is ever run. The overload without
 // a shell uses the one installed with SetExecuteShell (false when none is).
 bool ExecuteFile(platform::Shell& shell, const std::string& file, const std::string& parameters,
                  const std::string& workingFolder);

@@ -8,8 +8,10 @@ namespace platform {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // A document or folder opens with what the desktop associates with it; a program name
-    // ("notepad.exe", "charmap.exe") starts the desktop's counterpart. True when started.
+    // The program names "notepad.exe" (with its file as parameters) and "charmap.exe" start
+    // the desktop's counterparts; anything else is a document or folder and opens with what
+    // the desktop associates with it, never as a program, whatever its mode bits. True when
+    // started.
     virtual bool Execute(const std::string& file, const std::string& parameters,
                          const std::string& workingFolder) = 0;
     // Opens a URL (web or mailto:). True when handed to the desktop.

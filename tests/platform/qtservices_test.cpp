@@ -1,8 +1,12 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "platform/linux/qtfontchange.h"
 #include "platform/linux/qtshell.h"
@@ -70,20 +74,109 @@ TEST(QtShell, MissingFileOrProgramIsNotStarted) {
     EXPECT_FALSE(shell.OpenUrl("not a url"));
 }
 
-TEST(QtShell, ExecutableStartsInItsWorkingFolder) {
-    Sandbox sandbox;
-    const std::string script = sandbox.WriteFile("home/tool.sh", "#!/bin/sh\npwd > \"$1\"\n");
-    fs::permissions(script, fs::perms::owner_all);
-    const std::string out = sandbox.Path() + "/out.txt";
-    platform::QtShell shell;
-    ASSERT_TRUE(shell.Execute("tool.sh", "\"" + out + "\"", sandbox.Path() + "/home"));
-    for (int i = 0; i < 200 && !fs::exists(out); ++i) {
+// Records what the shell decided instead of opening or starting anything.
+struct RecordingLauncher {
+    std::vector<std::string> documents;
+    std::vector<std::string> programs;
+
+    platform::QtShell::Launcher Launcher() {
+        return {[this](const std::string& path) {
+                    documents.push_back(path);
+                    return true;
+                },
+                [this](const std::string& program, const std::string&, const std::string&) {
+                    programs.push_back(program);
+                    return true;
+                }};
+    }
+};
+
+std::string WriteExecutable(Sandbox& sandbox, const std::string& relativePath,
+                            const std::string& content) {
+    const std::string path = sandbox.WriteFile(relativePath, content);
+    fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    return path;
+}
+
+// The first line a started program writes to path, waiting up to two seconds for it.
+std::string FirstLineWrittenTo(const std::string& path) {
+    for (int i = 0; i < 200; ++i) {
+        std::ifstream in(path);
+        std::string line;
+        if (std::getline(in, line) && !in.eof()) {
+            return line;
+        }
         usleep(10000);
     }
-    ASSERT_TRUE(fs::exists(out));
-    std::ifstream in(out);
-    std::string folder;
-    std::getline(in, folder);
+    return {};
+}
+
+// A font on a FAT drive carries the execute bit, and a script may be named like a font:
+// both must open as the documents they claim to be.
+TEST(QtShell, DocumentsOpenWithTheDesktopWhateverTheirModeBits) {
+    Sandbox sandbox;
+    const std::string home = sandbox.Path() + "/home";
+    struct Case {
+        std::string file;
+        std::string workingFolder;
+        std::string opened;
+    };
+    const std::string evil =
+        WriteExecutable(sandbox, "fonts/Evil Sans.ttf", "#!/bin/sh\ntouch \"$0.ran\"\n");
+    const std::string fatFont = WriteExecutable(sandbox, "fat/font.ttf", std::string(64, '\0'));
+    const std::string help = WriteExecutable(sandbox, "home/help/help.html", "<html></html>");
+    const std::string log = sandbox.WriteFile("home/error.log", "a.ttf\n");
+    const std::string tool = WriteExecutable(sandbox, "home/tool.sh", "#!/bin/sh\nexit 0\n");
+    const Case cases[] = {
+        {evil, "", evil},
+        {fatFont, "", fatFont},
+        {help, "", help},
+        {log, "", log},
+        {sandbox.Path() + "/fonts", "", sandbox.Path() + "/fonts"},
+        {"tool.sh", home, home + "/tool.sh"},
+    };
+    for (const Case& c : cases) {
+        RecordingLauncher launcher;
+        platform::QtShell shell(launcher.Launcher());
+        EXPECT_TRUE(shell.Execute(c.file, "", c.workingFolder)) << c.file;
+        EXPECT_EQ(launcher.documents, std::vector<std::string>{c.opened}) << c.file;
+        EXPECT_TRUE(launcher.programs.empty()) << c.file;
+    }
+}
+
+TEST(QtShell, OnlyTheNamedProgramsStart) {
+    Sandbox sandbox;
+    const std::string bin = sandbox.Path() + "/bin";
+    const std::string charmap = WriteExecutable(sandbox, "bin/gucharmap", "#!/bin/sh\nexit 0\n");
+    WriteExecutable(sandbox, "bin/tool", "#!/bin/sh\nexit 0\n");
+    const char* oldPath = std::getenv("PATH");
+    const std::string saved = oldPath != nullptr ? oldPath : "";
+    setenv("PATH", bin.c_str(), 1);
+
+    RecordingLauncher launcher;
+    platform::QtShell shell(launcher.Launcher());
+    EXPECT_FALSE(shell.Execute("tool", "", ""));
+    EXPECT_TRUE(shell.Execute("charmap.exe", "", ""));
+    EXPECT_TRUE(shell.Execute("notepad.exe", "\"/home/error.log\"", ""));
+    EXPECT_EQ(launcher.programs, std::vector<std::string>{charmap});
+    EXPECT_EQ(launcher.documents, std::vector<std::string>{"/home/error.log"});
+    setenv("PATH", saved.c_str(), 1);
+}
+
+TEST(QtShell, CharacterMapStartsInTheWorkingFolder) {
+    Sandbox sandbox;
+    const std::string bin = sandbox.Path() + "/bin";
+    WriteExecutable(sandbox, "bin/gucharmap", "#!/bin/sh\npwd > \"$1\"\n");
+    const char* oldPath = std::getenv("PATH");
+    const std::string saved = oldPath != nullptr ? oldPath : "";
+    setenv("PATH", bin.c_str(), 1);
+    fs::create_directories(sandbox.Path() + "/home");
+    const std::string out = sandbox.Path() + "/out.txt";
+    platform::QtShell shell;
+    ASSERT_TRUE(shell.Execute("charmap.exe", "\"" + out + "\"", sandbox.Path() + "/home"));
+    setenv("PATH", saved.c_str(), 1);
+    const std::string folder = FirstLineWrittenTo(out);
     EXPECT_EQ(fs::canonical(folder), fs::canonical(sandbox.Path() + "/home"));
 }
 

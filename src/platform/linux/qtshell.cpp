@@ -1,13 +1,12 @@
 #include "platform/linux/qtshell.h"
 
-#include <unistd.h>
-
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/collation.h"
 
@@ -34,12 +33,11 @@ std::string Unquoted(const std::string& parameter) {
     return parameter;
 }
 
-bool IsExecutableFile(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec) && access(path.c_str(), X_OK) == 0;
-}
-
 }  // namespace
+
+QtShell::QtShell() : QtShell(Launcher{&QtShell::OpenDocument, &QtShell::StartProgram}) {}
+
+QtShell::QtShell(Launcher launcher) : launcher_(std::move(launcher)) {}
 
 std::string QtShell::CharacterMapProgram() {
     for (const char* candidate : {"gucharmap", "kcharselect"}) {
@@ -56,25 +54,17 @@ bool QtShell::Execute(const std::string& file, const std::string& parameters,
     if (IsProgramName(file, "notepad.exe")) {
         // The log opens in whatever the desktop uses for text files.
         const std::string document = Unquoted(parameters);
-        return !document.empty() && OpenDocument(Resolved(document, workingFolder));
+        return !document.empty() && launcher_.openDocument(Resolved(document, workingFolder));
     }
     if (IsProgramName(file, "charmap.exe")) {
         const std::string program = CharacterMapProgram();
-        return !program.empty() && StartProgram(program, parameters, workingFolder);
+        return !program.empty() && launcher_.startProgram(program, parameters, workingFolder);
     }
+    // Everything else is a document or a folder, whatever its mode bits say: fonts on FAT
+    // drives carry the execute bit, and a script named like a font must never run.
     const std::string path = Resolved(file, workingFolder);
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return OpenDocument(path);
-    }
-    if (IsExecutableFile(path)) {
-        return StartProgram(path, parameters, workingFolder);
-    }
-    if (std::filesystem::exists(path, ec)) {
-        return OpenDocument(path);
-    }
-    const QString inPath = QStandardPaths::findExecutable(QString::fromStdString(file));
-    return !inPath.isEmpty() && StartProgram(inPath.toStdString(), parameters, workingFolder);
+    return std::filesystem::exists(path, ec) && launcher_.openDocument(path);
 }
 
 bool QtShell::OpenUrl(const std::string& url) {
