@@ -1,8 +1,6 @@
 #include "fileops/fileutil.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <limits>
@@ -10,6 +8,7 @@
 #include <system_error>
 
 #include "platform/diskspace.h"
+#include "platform/regularfile.h"
 #include "platform/shell.h"
 
 namespace fs = std::filesystem;
@@ -87,14 +86,7 @@ std::string ExtractFileName(const std::string& path) {
 }
 
 std::uint64_t GetFileSize(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return 0;
-    }
-    struct stat info {};
-    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    close(fd);
-    return ok ? static_cast<std::uint64_t>(info.st_size) : 0;
+    return platform::RegularFile(path).Size();
 }
 
 std::string RootPath(const std::string& path) {

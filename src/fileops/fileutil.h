@@ -14,7 +14,8 @@ class Shell;
 
 // The part after the last '/'; the whole path when it has none.
 std::string ExtractFileName(const std::string& path);
-// Size of the regular file at path; 0 when it cannot be opened.
+// Size of the regular file at path; 0 when it cannot be opened or is no regular file (a named
+// pipe is never waited on).
 std::uint64_t GetFileSize(const std::string& path);
 // The mount point of the volume holding path (of its nearest existing ancestor when path
 // does not exist yet), ending in '/'.

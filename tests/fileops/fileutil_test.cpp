@@ -1,10 +1,15 @@
 #include "fileops/fileutil.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <limits>
 
 #include "fakes/fakeshell.h"
@@ -59,6 +64,33 @@ TEST(GetFileSize, SizesFilesAndGivesZeroOtherwise) {
     const std::string big = sandbox.Path() + "/big.ttc";
     MakeSparseFile(big, kFiveGiB);
     EXPECT_EQ(GetFileSize(big), kFiveGiB);
+}
+
+// Runs size on a thread of its own. Should it wait on the pipe for a writer, opening the pipe
+// for writing after a grace period releases it, so the fault fails the test instead of
+// hanging the suite.
+std::optional<std::uint64_t> SizeWithoutWaiting(const std::string& fifo,
+                                                const std::function<std::uint64_t()>& size) {
+    std::future<std::uint64_t> result = std::async(std::launch::async, size);
+    if (result.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+        return result.get();
+    }
+    const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    result.wait();
+    close(writer);
+    return std::nullopt;
+}
+
+TEST(GetFileSize, NamedPipeNamedLikeAFontGivesZeroWithoutWaiting) {
+    Sandbox sandbox;
+    const std::string font = sandbox.WriteFile("sel/a.ttf", "0123456789");
+    const std::string fifo = sandbox.Path() + "/sel/x.ttf";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_EQ(SizeWithoutWaiting(fifo, [&] { return GetFileSize(fifo); }), 0u);
+    EXPECT_EQ(SizeWithoutWaiting(fifo, [&] { return GetSelectedSize({fifo, font}); }), 10u);
+    EXPECT_EQ(SizeWithoutWaiting(fifo, [&] { return GetFolderSize(sandbox.Path() + "/sel"); }),
+              10u);
+    EXPECT_EQ(GetSelectedCount({fifo, font}), 2);
 }
 
 TEST(DirExists, OnlyFolders) {
