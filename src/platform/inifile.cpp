@@ -1,12 +1,12 @@
 #include "platform/inifile.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
 #include <limits>
 #include <optional>
 
+#include "platform/atomicwrite.h"
 #include "platform/collation.h"
+#include "platform/regularfile.h"
 
 namespace platform {
 namespace {
@@ -68,64 +68,66 @@ Line ParseLine(std::string raw) {
     return line;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+// Far above any settings or favorites file; a larger one is not taken for one.
+constexpr std::uint64_t kMaxFileSize = 64ull << 20;
+
+struct Document {
+    // An editor's byte-order mark is kept, so that a save never changes what follows it
+    // means (a second mark keeps hiding the first line).
+    std::string mark;
+    Lines lines;
+};
+
+// The file's lines; nothing when it exists but cannot be read, so that no write replaces
+// settings it never saw. A missing file is an empty one.
+std::optional<Document> Load(const std::string& fileName) {
+    RegularFile file(fileName);
+    if (!file.IsOpen()) {
+        return file.Error() == ENOENT ? std::optional<Document>(Document{}) : std::nullopt;
+    }
+    const std::optional<std::string> content = file.ReadAll(kMaxFileSize);
+    if (!content) {
         return std::nullopt;
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-Lines Load(const std::string& fileName) {
-    Lines lines;
-    const std::optional<std::string> content = ReadWholeFile(fileName);
-    if (!content) {
-        return lines;
-    }
     const std::string& text = *content;
-    // A byte-order mark written by an editor must not hide the first section.
-    std::size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    Document document;
+    if (text.compare(0, 3, kByteOrderMark) == 0) {
+        document.mark = kByteOrderMark;
+    }
+    std::size_t pos = document.mark.size();
     while (pos < text.size()) {
         const std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string::npos) {
-            lines.push_back(ParseLine(text.substr(pos)));
+            document.lines.push_back(ParseLine(text.substr(pos)));
             break;
         }
-        lines.push_back(ParseLine(text.substr(pos, end - pos)));
+        document.lines.push_back(ParseLine(text.substr(pos, end - pos)));
         pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    return lines;
+    return document;
 }
 
-// Written beside the target and renamed over it, so a full disk or a crash never leaves a
-// half-written settings file behind.
-bool Save(const std::string& fileName, const Lines& lines) {
-    const std::string temp = fileName + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        for (const Line& line : lines) {
-            out << line.raw << "\r\n";
-        }
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), fileName.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+// What readers see: an unreadable file reads as an empty one, so every value is its default.
+Lines LoadLines(const std::string& fileName) {
+    std::optional<Document> document = Load(fileName);
+    return document ? std::move(document->lines) : Lines{};
 }
 
+bool Save(const std::string& fileName, const Document& document) {
+    std::string text = document.mark;
+    for (const Line& line : document.lines) {
+        text += line.raw;
+        text += "\r\n";
+    }
+    return WriteFileAtomically(fileName, text);
+}
+
+// Names are looked up as the file's own are read: without the blanks around them.
 std::size_t FindSection(const Lines& lines, const std::string& section, std::size_t from = 0) {
+    const std::string name = Trim(section);
     for (std::size_t i = from; i < lines.size(); ++i) {
-        if (lines[i].kind == Line::Kind::Section && Same(lines[i].name, section)) {
+        if (lines[i].kind == Line::Kind::Section && Same(lines[i].name, name)) {
             return i;
         }
     }
@@ -145,9 +147,10 @@ const Line* FindKey(const Lines& lines, const std::string& section, const std::s
     if (header == lines.size()) {
         return nullptr;
     }
+    const std::string name = Trim(key);
     const std::size_t end = SectionEnd(lines, header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines[i].kind == Line::Kind::Key && Same(lines[i].name, key)) {
+        if (lines[i].kind == Line::Kind::Key && Same(lines[i].name, name)) {
             return &lines[i];
         }
     }
@@ -158,11 +161,15 @@ bool HasLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
-// Names and values that would change the file's structure when written are refused.
+// Names and values that would change the file's structure when written are refused: a key
+// beginning with '[' would read back as a section header or as garbage.
 bool Writable(const std::string& section, const std::string& key, const std::string& value) {
-    return !section.empty() && !HasLineBreak(section) && section.find(']') == std::string::npos &&
-           !Trim(key).empty() && !HasLineBreak(key) && key.find('=') == std::string::npos &&
-           !HasLineBreak(value);
+    const std::string sectionName = Trim(section);
+    const std::string keyName = Trim(key);
+    return !sectionName.empty() && !HasLineBreak(sectionName) &&
+           sectionName.find(']') == std::string::npos && !keyName.empty() &&
+           keyName.front() != '[' && !HasLineBreak(keyName) &&
+           keyName.find('=') == std::string::npos && !HasLineBreak(value);
 }
 
 std::optional<int> ParseInteger(const std::string& text) {
@@ -220,7 +227,7 @@ std::optional<int> ParseInteger(const std::string& text) {
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
-    const Lines lines = Load(fileName_);
+    const Lines lines = LoadLines(fileName_);
     const Line* line = FindKey(lines, section, key);
     return line != nullptr ? line->value : defaultValue;
 }
@@ -238,7 +245,7 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key,
 
 std::vector<std::string> IniFile::ReadSections() const {
     std::vector<std::string> names;
-    for (const Line& line : Load(fileName_)) {
+    for (const Line& line : LoadLines(fileName_)) {
         if (line.kind == Line::Kind::Section) {
             names.push_back(line.name);
         }
@@ -257,7 +264,7 @@ std::vector<std::string> IniFile::ReadSection(const std::string& section) const 
 std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(
     const std::string& section) const {
     std::vector<std::pair<std::string, std::string>> pairs;
-    const Lines lines = Load(fileName_);
+    const Lines lines = LoadLines(fileName_);
     const std::size_t header = FindSection(lines, section);
     if (header == lines.size()) {
         return pairs;
@@ -272,37 +279,38 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(
 }
 
 bool IniFile::SectionExists(const std::string& section) const {
-    const Lines lines = Load(fileName_);
+    const Lines lines = LoadLines(fileName_);
     return FindSection(lines, section) != lines.size();
 }
 
 bool IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
-    if (!Writable(section, key, value)) {
+    std::optional<Document> document = Load(fileName_);
+    if (!document || !Writable(section, key, value)) {
         return false;
     }
+    Lines& lines = document->lines;
     const std::string name = Trim(key);
-    Lines lines = Load(fileName_);
     Line entry = ParseLine(name + "=" + value);
     const std::size_t header = FindSection(lines, section);
     if (header == lines.size()) {
-        lines.push_back(ParseLine("[" + section + "]"));
+        lines.push_back(ParseLine("[" + Trim(section) + "]"));
         lines.push_back(std::move(entry));
-        return Save(fileName_, lines);
+        return Save(fileName_, *document);
     }
     const std::size_t end = SectionEnd(lines, header);
     std::size_t insertAt = header + 1;
     for (std::size_t i = header + 1; i < end; ++i) {
         if (lines[i].kind == Line::Kind::Key && Same(lines[i].name, name)) {
             lines[i] = std::move(entry);
-            return Save(fileName_, lines);
+            return Save(fileName_, *document);
         }
         if (lines[i].kind == Line::Kind::Key) {
             insertAt = i + 1;
         }
     }
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
-    return Save(fileName_, lines);
+    return Save(fileName_, *document);
 }
 
 bool IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -314,7 +322,11 @@ bool IniFile::WriteBool(const std::string& section, const std::string& key, bool
 }
 
 bool IniFile::EraseSection(const std::string& section) {
-    Lines lines = Load(fileName_);
+    std::optional<Document> document = Load(fileName_);
+    if (!document) {
+        return false;
+    }
+    Lines& lines = document->lines;
     bool changed = false;
     // Every copy goes: with only the first erased, a second one would surface in its place.
     for (std::size_t header = FindSection(lines, section); header < lines.size();
@@ -324,20 +336,25 @@ bool IniFile::EraseSection(const std::string& section) {
                     lines.begin() + static_cast<std::ptrdiff_t>(end));
         changed = true;
     }
-    return !changed || Save(fileName_, lines);
+    return !changed || Save(fileName_, *document);
 }
 
 bool IniFile::DeleteKey(const std::string& section, const std::string& key) {
-    Lines lines = Load(fileName_);
+    std::optional<Document> document = Load(fileName_);
+    if (!document) {
+        return false;
+    }
+    Lines& lines = document->lines;
     const std::size_t header = FindSection(lines, section);
     if (header == lines.size()) {
         return true;
     }
+    const std::string name = Trim(key);
     const std::size_t end = SectionEnd(lines, header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines[i].kind == Line::Kind::Key && Same(lines[i].name, key)) {
+        if (lines[i].kind == Line::Kind::Key && Same(lines[i].name, name)) {
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-            return Save(fileName_, lines);
+            return Save(fileName_, *document);
         }
     }
     return true;

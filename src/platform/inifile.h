@@ -6,10 +6,16 @@
 
 namespace platform {
 
-// INI files with private-profile semantics: sections and keys are found ignoring case,
-// writing creates the file and the section, every call opens the file by name and keeps
-// no handle. Text is written as UTF-8; lines end in CR LF, LF or CR on reading.
-// Garbage lines and lines without '=' are ignored by key lookups.
+// INI files with private-profile semantics: sections and keys are found ignoring case and
+// the blanks around names, writing creates the file and the section, every call opens the
+// file by name and keeps no handle. Text is written as UTF-8; lines end in CR LF, LF or CR on
+// reading. Garbage lines and lines without '=' are ignored by key lookups, and a save keeps
+// them and a leading byte-order mark as they were.
+//
+// A file that exists but cannot be read (no permission, not a regular file, a link loop)
+// reads as empty, so every value is its default, and is never written: the writers fail
+// rather than replace settings they never saw. So does a read-only file. Writes replace the
+// file in one step (see WriteFileAtomically).
 class IniFile {
 public:
     explicit IniFile(std::string fileName) : fileName_(std::move(fileName)) {}

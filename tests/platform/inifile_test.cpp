@@ -1,7 +1,11 @@
 #include "platform/inifile.h"
 
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -16,11 +20,51 @@ std::string ReadAll(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+namespace fs = std::filesystem;
+
+fs::perms Permissions(const std::string& path) {
+    return fs::symlink_status(path).permissions();
+}
+
+// Files are checked as an unprivileged user's would be while this lives, also when the tests
+// run as the superuser, who reads and replaces files of mode 0000.
+class AsUnprivilegedUser {
+public:
+    AsUnprivilegedUser() : privileged_(geteuid() == 0) {
+        if (privileged_) {
+            setfsgid(kNobody);
+            setfsuid(kNobody);
+        }
+    }
+    ~AsUnprivilegedUser() {
+        if (privileged_) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+    AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
+    AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    bool privileged_;
+};
+
 class IniFileTest : public testing::Test {
 protected:
     Sandbox sandbox;
     std::string Write(const std::string& content) {
         return sandbox.WriteFile("home/test.ini", content);
+    }
+    // Every reader gives its default and every writer fails, leaving the file as it was.
+    static void ExpectUnreadable(IniFile& ini) {
+        EXPECT_EQ(ini.ReadString("Window", "Left", "default"), "default");
+        EXPECT_EQ(ini.ReadInteger("Window", "Left", 7), 7);
+        EXPECT_TRUE(ini.ReadSections().empty());
+        EXPECT_FALSE(ini.SectionExists("Window"));
+        EXPECT_FALSE(ini.WriteString("Window", "Top", "20"));
+        EXPECT_FALSE(ini.EraseSection("Window"));
+        EXPECT_FALSE(ini.DeleteKey("Window", "Left"));
     }
 };
 
@@ -108,6 +152,9 @@ TEST_F(IniFileTest, WriteRefusesTextThatWouldBreakTheFile) {
     EXPECT_FALSE(ini.WriteString("S", "a=b", "v"));
     EXPECT_FALSE(ini.WriteString("S]\n[T", "k", "v"));
     EXPECT_FALSE(ini.WriteString("S", "", "v"));
+    EXPECT_FALSE(ini.WriteString(" \t", "k", "v"));
+    EXPECT_FALSE(ini.WriteString("S", "[T]", "v"));
+    EXPECT_FALSE(ini.WriteString("S", " [T", "v"));
     EXPECT_EQ(ReadAll(ini.FileName()), "[S]\nk=v\n");
 }
 
@@ -145,6 +192,106 @@ TEST_F(IniFileTest, SectionValuesKeepFileOrder) {
     ASSERT_EQ(values.size(), 2u);
     EXPECT_EQ(values[0], (std::pair<std::string, std::string>{"B Font", "/f/b.ttf"}));
     EXPECT_EQ(values[1], (std::pair<std::string, std::string>{"A Font", "/f/a.ttf"}));
+}
+
+TEST_F(IniFileTest, UnreadableFileGivesDefaultsAndIsNeverReplaced) {
+    const std::string settings = Write("[Window]\r\nLeft=10\r\n");
+    // The folder lets anyone replace the file, so only the settings module can keep it.
+    fs::permissions(sandbox.Path(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(sandbox.HomeFolder(), fs::perms::all);
+    fs::permissions(settings, fs::perms::none);
+    {
+        AsUnprivilegedUser unprivileged;
+        ASSERT_FALSE(std::ifstream(settings).is_open());
+        IniFile ini(settings);
+        ExpectUnreadable(ini);
+    }
+    EXPECT_EQ(ReadAll(settings), "[Window]\r\nLeft=10\r\n");
+    EXPECT_EQ(Permissions(settings), fs::perms::none);
+    EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.HomeFolder()), {}), 1);
+}
+
+TEST_F(IniFileTest, SpecialFilesAndLinkLoopsGiveDefaultsAndAreKept) {
+    const std::string pipe = sandbox.HomeFolder() + "pipe.ini";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    const std::string folder = sandbox.HomeFolder() + "folder.ini";
+    fs::create_directories(folder + "/inside");
+    const std::string loop = sandbox.HomeFolder() + "loop.ini";
+    fs::create_symlink("loop.ini", loop);
+    for (const std::string& path : {pipe, folder, loop}) {
+        SCOPED_TRACE(path);
+        IniFile ini(path);
+        ExpectUnreadable(ini);
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_directory(folder + "/inside"));
+    EXPECT_EQ(fs::read_symlink(loop), "loop.ini");
+}
+
+TEST_F(IniFileTest, ReadOnlyFileIsNotReplaced) {
+    IniFile ini(Write("[Window]\r\nLeft=10\r\n"));
+    fs::permissions(ini.FileName(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(ini.ReadString("Window", "Left", ""), "10");
+    EXPECT_FALSE(ini.WriteString("Window", "Left", "20"));
+    EXPECT_FALSE(ini.EraseSection("Window"));
+    EXPECT_EQ(ReadAll(ini.FileName()), "[Window]\r\nLeft=10\r\n");
+}
+
+TEST_F(IniFileTest, WriteKeepsThePermissionBits) {
+    const mode_t savedMask = umask(022);
+    IniFile ini(Write("[Window]\r\nLeft=10\r\n"));
+    fs::permissions(ini.FileName(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(ini.WriteString("Window", "Left", "20"));
+    EXPECT_EQ(Permissions(ini.FileName()), fs::perms::owner_read | fs::perms::owner_write);
+    IniFile created(sandbox.HomeFolder() + "new.ini");
+    EXPECT_TRUE(created.WriteString("Window", "Left", "20"));
+    EXPECT_EQ(Permissions(created.FileName()), fs::perms::owner_read | fs::perms::owner_write |
+                                                   fs::perms::group_read | fs::perms::others_read);
+    umask(savedMask);
+}
+
+TEST_F(IniFileTest, LinkedFileIsWrittenThroughToItsTarget) {
+    const std::string target = sandbox.WriteFile("shared/settings.ini", "[Window]\r\nLeft=10\r\n");
+    const std::string link = sandbox.HomeFolder() + "glyphwell.ini";
+    fs::create_symlink("../shared/settings.ini", link);
+    const std::string dangling = sandbox.HomeFolder() + "installed.fav";
+    fs::create_symlink("../shared/installed.fav", dangling);
+
+    EXPECT_TRUE(IniFile(link).WriteString("Window", "Top", "20"));
+    EXPECT_TRUE(IniFile(dangling).WriteString("Group", "Font", "/f/a.ttf"));
+    EXPECT_EQ(fs::read_symlink(link), "../shared/settings.ini");
+    EXPECT_EQ(fs::read_symlink(dangling), "../shared/installed.fav");
+    EXPECT_EQ(ReadAll(target), "[Window]\r\nLeft=10\r\nTop=20\r\n");
+    EXPECT_EQ(ReadAll(sandbox.Path() + "/shared/installed.fav"), "[Group]\r\nFont=/f/a.ttf\r\n");
+}
+
+TEST_F(IniFileTest, NamesAreTrimmedOfBlanksBeforeLookup) {
+    IniFile ini(Write("[Spaced]\r\nk=v\r\n"));
+    EXPECT_EQ(ini.ReadString(" Spaced ", " k\t", ""), "v");
+    EXPECT_TRUE(ini.SectionExists("Spaced "));
+    EXPECT_EQ(ini.ReadSection("\tSpaced"), std::vector<std::string>{"k"});
+    ASSERT_TRUE(ini.WriteString("Spaced ", "k2", "w"));
+    ASSERT_TRUE(ini.WriteString(" New ", "x", "1"));
+    EXPECT_EQ(ReadAll(ini.FileName()), "[Spaced]\r\nk=v\r\nk2=w\r\n[New]\r\nx=1\r\n");
+    ASSERT_TRUE(ini.DeleteKey(" New", " x "));
+    ASSERT_TRUE(ini.EraseSection(" Spaced "));
+    EXPECT_EQ(ReadAll(ini.FileName()), "[New]\r\n");
+}
+
+// Text after one byte-order mark that is not understood (such as a second mark) keeps its
+// meaning across a save: the mark is written back, so the hidden lines stay hidden.
+TEST_F(IniFileTest, ByteOrderMarksKeepTheirMeaningWhenSaved) {
+    const std::string twoMarks = "\xEF\xBB\xBF\xEF\xBB\xBF[Folders]\r\nFolder1=/hidden\r\n";
+    IniFile ini(Write(twoMarks));
+    EXPECT_EQ(ini.ReadString("Folders", "Folder1", "none"), "none");
+    ASSERT_TRUE(ini.WriteString("Option", "Sort", "2"));
+    EXPECT_EQ(ini.ReadString("Folders", "Folder1", "none"), "none");
+    EXPECT_EQ(ReadAll(ini.FileName()), twoMarks + "[Option]\r\nSort=2\r\n");
+
+    IniFile oneMark(sandbox.WriteFile("home/one.ini", "\xEF\xBB\xBF[G]\r\na=1\r\n"));
+    ASSERT_TRUE(oneMark.WriteString("g", "b", "2"));
+    EXPECT_EQ(ReadAll(oneMark.FileName()), "\xEF\xBB\xBF[G]\r\na=1\r\nb=2\r\n");
 }
 
 TEST_F(IniFileTest, MissingFileReadsAsEmpty) {
