@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "controls/xlabel.h"
+#include "platform/helppages.h"
 #include "platform/programfolder.h"
 #include "platform/shell.h"
 
@@ -109,6 +110,8 @@ void TfAbout::BuildBody() {
 
 void TfAbout::HomepageClick() {
     if (shell_ != nullptr) {
-        shell_->Execute(platform::ProgramFolder() + "help/help.html", "", "");
+        shell_->Execute(platform::FindHelpPage("help.html", platform::ProgramFolder(),
+                                               platform::ExecutableFolder()),
+                        "", "");
     }
 }

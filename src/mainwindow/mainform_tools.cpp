@@ -9,6 +9,7 @@
 #include "mainwindow/mainform.h"
 #include "mainwindow/options.h"
 #include "platform/dialogs.h"
+#include "platform/helppages.h"
 #include "platform/programfolder.h"
 #include "platform/shell.h"
 #include "platform/userfonts.h"
@@ -39,13 +40,17 @@ std::string FirstLine(const std::string& path) {
 
 void TMainForm::Contents1Click() {
     if (services_.shell != nullptr) {
-        services_.shell->Execute(platform::ProgramFolder() + "help/help.html", "", "");
+        services_.shell->Execute(platform::FindHelpPage("help.html", platform::ProgramFolder(),
+                                                        platform::ExecutableFolder()),
+                                 "", "");
     }
 }
 
 void TMainForm::Shortcut1Click() {
     if (services_.shell != nullptr) {
-        services_.shell->Execute(platform::ProgramFolder() + "help/shortcut.html", "", "");
+        services_.shell->Execute(platform::FindHelpPage("shortcut.html", platform::ProgramFolder(),
+                                                        platform::ExecutableFolder()),
+                                 "", "");
     }
 }
 

@@ -18,15 +18,6 @@ std::string WithSlash(std::string folder) {
 
 // Before main() has chosen, the folder of the running executable is the answer, as the
 // program has always kept its files beside itself.
-std::string ExecutableFolder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) {
-        return "./";
-    }
-    return WithSlash(exe.parent_path().string());
-}
-
 std::string& Folder() {
     static std::string folder = ExecutableFolder();
     return folder;
@@ -48,6 +39,15 @@ std::string ConfigFolder() {
 }
 
 }  // namespace
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return "./";
+    }
+    return WithSlash(exe.parent_path().string());
+}
 
 const std::string& ProgramFolder() {
     return Folder();

@@ -9,6 +9,9 @@ namespace platform {
 const std::string& ProgramFolder();
 void SetProgramFolder(const std::string& folder);
 
+// The folder of the running executable, with a trailing '/'; "./" when it cannot be told.
+std::string ExecutableFolder();
+
 // Chooses the program folder at start-up: --home when given; else the executable's
 // folder when it is writable (portable use, the build tree); else
 // $XDG_CONFIG_HOME/glyphwell/ (default ~/.config/glyphwell/). The folder is created.
