@@ -3,12 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/casefolding.h"
+
 namespace platform {
 namespace {
 
 // Names sort the way the desktop's word sort shows them: punctuation and spaces first, then
 // digits, then letters alphabetically with case as a tie-break, then everything beyond ASCII
-// by code point. Folding covers the scripts font names use in practice.
+// by code point, each letter taken in its folded case (Unicode simple case folding).
 
 struct Decoder {
     std::string_view text;
@@ -54,31 +56,6 @@ struct Decoder {
         return cp;
     }
 };
-
-char32_t FoldCase(char32_t cp) {
-    if (cp >= 'A' && cp <= 'Z') {
-        return cp + 0x20;
-    }
-    if ((cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) || (cp >= 0x391 && cp <= 0x3AB) ||
-        (cp >= 0x410 && cp <= 0x42F)) {
-        return cp + 0x20;
-    }
-    if (cp >= 0x400 && cp <= 0x40F) {
-        return cp + 0x50;
-    }
-    if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x131 && cp != 0x138 && cp != 0x149 &&
-        cp != 0x17F) {
-        // Latin Extended-A pairs upper and lower case as even/odd neighbours, except for the
-        // block 0x139-0x148 and 0x179-0x17E where the upper case letter is odd.
-        const bool oddUpper = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
-        const bool isUpper = oddUpper ? (cp % 2 == 1) : (cp % 2 == 0);
-        return isUpper ? cp + 1 : cp;
-    }
-    if (cp >= 0xFF21 && cp <= 0xFF3A) {
-        return cp + 0x20;
-    }
-    return cp;
-}
 
 std::uint32_t PrimaryWeight(char32_t folded) {
     if (folded >= 0x80) {

@@ -26,6 +26,39 @@ TEST(Collation, IgnoringCaseTreatsCasesAlike) {
     EXPECT_GT(CompareStrI("Zapf", "arial"), 0);
 }
 
+// Case pairs beyond the simple blocks: each must compare equal ignoring case, and sort
+// lower case first when case counts.
+TEST(Collation, FoldsUnicodeCasePairs) {
+    const struct {
+        const char* upper;
+        const char* lower;
+    } pairs[] = {
+        {"\xC5\xB8", "\xC3\xBF"},                  // Ÿ ÿ
+        {"\xC5\x90", "\xC5\x91"},                  // Ő ő
+        {"\xC7\x85", "\xC7\x86"},                  // ǅ ǆ (title case)
+        {"\xCE\x86", "\xCE\xAC"},                  // Ά ά
+        {"\xCE\xA3", "\xCF\x83"},                  // Σ σ
+        {"\xD4\xB1", "\xD5\xA1"},                  // Ա ա
+        {"\xE1\xB8\x80", "\xE1\xB8\x81"},          // Ḁ ḁ
+        {"\xE1\xBA\x9E", "\xC3\x9F"},              // ẞ ß
+        {"\xE2\x84\xAA", "k"},                     // Kelvin sign, k
+        {"\xE2\x92\xB6", "\xE2\x93\x90"},          // Ⓐ ⓐ
+        {"\xF0\x90\x90\x80", "\xF0\x90\x90\xA8"},  // Deseret Long I
+    };
+    for (const auto& pair : pairs) {
+        const std::string upper = std::string(pair.upper) + "x";
+        const std::string lower = std::string(pair.lower) + "X";
+        EXPECT_EQ(CompareStrI(upper, lower), 0) << upper;
+        EXPECT_EQ(CompareText(lower, upper), 0) << upper;
+        EXPECT_TRUE(StartsWithI(lower, pair.upper)) << upper;
+        EXPECT_LT(CompareStr(pair.lower, pair.upper), 0) << upper;
+    }
+    EXPECT_EQ(CompareStrI("\xCF\x82", "\xCE\xA3"), 0);  // final sigma ς
+    EXPECT_NE(CompareStrI("\xC5\xB8", "\xC5\xB9"), 0);  // Ÿ is not Ź
+    EXPECT_NE(CompareStrI("\xC4\xB0", "i"), 0);         // İ folds only in Turkish
+    EXPECT_NE(CompareStrI("\xC4\xB1", "I"), 0);         // ı likewise
+}
+
 TEST(Collation, CaseSensitiveUsesCaseOnlyAsTieBreak) {
     EXPECT_LT(CompareStr("arial", "Batang"), 0);  // not byte order, where 'B' < 'a'
     EXPECT_LT(CompareStr("arial", "Arial"), 0);   // lower case first
