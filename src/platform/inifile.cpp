@@ -285,8 +285,11 @@ bool IniFile::SectionExists(const std::string& section) const {
 
 bool IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
+    if (!Writable(section, key, value)) {
+        return false;
+    }
     std::optional<Document> document = Load(fileName_);
-    if (!document || !Writable(section, key, value)) {
+    if (!document) {
         return false;
     }
     Lines& lines = document->lines;

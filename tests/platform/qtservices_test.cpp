@@ -17,6 +17,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Programs are looked up in folder alone while this lives.
+class ProgramsOnlyIn {
+public:
+    explicit ProgramsOnlyIn(const std::string& folder) {
+        const char* path = std::getenv("PATH");
+        saved_ = path != nullptr ? path : "";
+        setenv("PATH", folder.c_str(), 1);
+    }
+    ~ProgramsOnlyIn() { setenv("PATH", saved_.c_str(), 1); }
+    ProgramsOnlyIn(const ProgramsOnlyIn&) = delete;
+    ProgramsOnlyIn& operator=(const ProgramsOnlyIn&) = delete;
+
+private:
+    std::string saved_;
+};
+
 TEST(QtTrash, MovesFileIntoTheSandboxTrash) {
     Sandbox sandbox;
     const std::string file = sandbox.WriteFile("home/uninstalled/old.ttf", "data");
@@ -50,9 +66,7 @@ TEST(QtShell, CharacterMapNeedsAnInstalledProgram) {
     Sandbox sandbox;
     const std::string bin = sandbox.Path() + "/bin";
     fs::create_directories(bin);
-    const char* oldPath = std::getenv("PATH");
-    const std::string saved = oldPath != nullptr ? oldPath : "";
-    setenv("PATH", bin.c_str(), 1);
+    const ProgramsOnlyIn path(bin);
     platform::QtShell shell;
     EXPECT_EQ(platform::QtShell::CharacterMapProgram(), "");
     EXPECT_FALSE(shell.Execute("charmap.exe", "", ""));
@@ -61,7 +75,6 @@ TEST(QtShell, CharacterMapNeedsAnInstalledProgram) {
     fs::permissions(fake, fs::perms::owner_all);
     EXPECT_EQ(platform::QtShell::CharacterMapProgram(), fake);
     EXPECT_TRUE(shell.Execute("CHARMAP.EXE", "", ""));
-    setenv("PATH", saved.c_str(), 1);
 }
 
 TEST(QtShell, MissingFileOrProgramIsNotStarted) {
@@ -150,9 +163,7 @@ TEST(QtShell, OnlyTheNamedProgramsStart) {
     const std::string bin = sandbox.Path() + "/bin";
     const std::string charmap = WriteExecutable(sandbox, "bin/gucharmap", "#!/bin/sh\nexit 0\n");
     WriteExecutable(sandbox, "bin/tool", "#!/bin/sh\nexit 0\n");
-    const char* oldPath = std::getenv("PATH");
-    const std::string saved = oldPath != nullptr ? oldPath : "";
-    setenv("PATH", bin.c_str(), 1);
+    const ProgramsOnlyIn path(bin);
 
     RecordingLauncher launcher;
     platform::QtShell shell(launcher.Launcher());
@@ -161,22 +172,19 @@ TEST(QtShell, OnlyTheNamedProgramsStart) {
     EXPECT_TRUE(shell.Execute("notepad.exe", "\"/home/error.log\"", ""));
     EXPECT_EQ(launcher.programs, std::vector<std::string>{charmap});
     EXPECT_EQ(launcher.documents, std::vector<std::string>{"/home/error.log"});
-    setenv("PATH", saved.c_str(), 1);
 }
 
 TEST(QtShell, CharacterMapStartsInTheWorkingFolder) {
     Sandbox sandbox;
     const std::string bin = sandbox.Path() + "/bin";
     WriteExecutable(sandbox, "bin/gucharmap", "#!/bin/sh\npwd > \"$1\"\n");
-    const char* oldPath = std::getenv("PATH");
-    const std::string saved = oldPath != nullptr ? oldPath : "";
-    setenv("PATH", bin.c_str(), 1);
+    const ProgramsOnlyIn path(bin);
     fs::create_directories(sandbox.Path() + "/home");
     const std::string out = sandbox.Path() + "/out.txt";
     platform::QtShell shell;
     ASSERT_TRUE(shell.Execute("charmap.exe", "\"" + out + "\"", sandbox.Path() + "/home"));
-    setenv("PATH", saved.c_str(), 1);
     const std::string folder = FirstLineWrittenTo(out);
+    ASSERT_FALSE(folder.empty());
     EXPECT_EQ(fs::canonical(folder), fs::canonical(sandbox.Path() + "/home"));
 }
 
