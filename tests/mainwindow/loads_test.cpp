@@ -3,6 +3,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <functional>
+#include <stdexcept>
 
 #include "controls/btnstatusbar.h"
 #include "mainwindow/mainformfixture.h"
@@ -11,6 +12,18 @@
 namespace {
 
 using LoadsTest = MainFormTest;
+
+// Installed fonts whose listing raises while `failing` is set, as a broken font set would.
+class FailingInstalledFonts : public fakes::FakeInstalledFonts {
+public:
+    bool failing = true;
+    std::vector<std::string> Files() override {
+        if (failing) {
+            throw std::runtime_error("Invalid True Type Font Collection file!");
+        }
+        return FakeInstalledFonts::Files();
+    }
+};
 
 // What a user does to the main window while a load holds it shut: the keys of the reported
 // nested load (F5, then Alt+2), Ctrl+A, a click on a colour box, a click on a tab and a
@@ -78,6 +91,38 @@ TEST_F(LoadsTest, AWindowShutByALoadTakesNoKeyClickOrWheel) {
     Key(Qt::Key_2, Qt::AltModifier);
     EXPECT_EQ(form_->FontList().Mode(), flmInstalled);
     EXPECT_EQ(Items().GetCount(), 3);
+}
+
+TEST_F(LoadsTest, AFailedFirstLoadStillLeavesAUsableWindow) {
+    InstallFonts({"Alpha", "Beta"});
+    FailingInstalledFonts failing;
+    failing.SetFiles(installed_.Files());
+    services_.installedFonts = &failing;
+    TestMainForm& form = Open();
+
+    ASSERT_EQ(dialogs_.Calls().size(), 1u);
+    const fakes::DialogCall& box = dialogs_.Calls()[0];
+    EXPECT_EQ(box.kind, "MessageBox");
+    EXPECT_EQ(box.text, "Invalid True Type Font Collection file!");
+    EXPECT_EQ(box.caption, "Glyphwell Viewer 1.5 Beta");
+    EXPECT_EQ(box.icon, platform::MsgIcon::Error);
+
+    EXPECT_EQ(form.cbString->currentText().toStdString(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890");
+    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "16");
+    EXPECT_TRUE(form.tbInstalled->isChecked());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Installed Fonts");
+    EXPECT_EQ(
+        form.StatusBar1->Items(),
+        (QStringList{"Font Count=0", "=Use Spacebar or Ctrl+Left Click to select/deselect font"}));
+
+    failing.failing = false;
+    Key(Qt::Key_F5);
+    EXPECT_EQ(Items().GetCount(), 2);
+    Key(Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Screen Fonts");
+    Key(Qt::Key_2, Qt::AltModifier);
+    EXPECT_EQ(Items().GetCount(), 2);
+    EXPECT_EQ(dialogs_.Calls().size(), 1u);
 }
 
 }  // namespace
