@@ -86,6 +86,7 @@ void TThreadTimer::StopWorker() {
         current_->stop = true;
     }
     current_->wake.notify_all();
+    queuedTicks_ = 0;
     retired_.push_back(std::move(current_));
     current_.reset();
 }
@@ -122,34 +123,44 @@ void TThreadTimer::Run(const std::shared_ptr<Worker>& worker) {
 }
 
 void TThreadTimer::Deliver(const std::shared_ptr<Worker>& worker) {
-    auto fire = [this] {
-        emit timer();
-        if (OnTimer) {
-            OnTimer(*this);
-        }
-    };
     if (deliverOnUiThread_) {
-        // A tick still queued when the timer is disabled or restarted is dropped here; one
-        // queued when it is destroyed is dropped by Qt together with the receiver.
-        QMetaObject::invokeMethod(
-            this,
-            [this, worker, fire] {
-                {
-                    const std::lock_guard<std::mutex> lock(mutex_);
-                    if (current_ != worker || !enabled_) {
-                        return;
-                    }
-                }
-                fire();
-            },
-            Qt::QueuedConnection);
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            if (current_ != worker) {
+                return;
+            }
+            ++queuedTicks_;
+        }
+        // Queued by name, so the call carries nothing written on this thread: the tick reads
+        // all it needs from the timer under its lock.
+        QMetaObject::invokeMethod(this, "FireQueuedTick", Qt::QueuedConnection);
         return;
     }
     {
-        std::lock_guard<std::mutex> lock(worker->mutex);
+        const std::lock_guard<std::mutex> lock(worker->mutex);
         if (worker->stop) {
             return;
         }
     }
-    fire();
+    Fire();
+}
+
+void TThreadTimer::FireQueuedTick() {
+    {
+        // A tick still queued when the timer was disabled or restarted is dropped here; one
+        // queued when it was destroyed is dropped by Qt together with the receiver.
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (queuedTicks_ == 0) {
+            return;
+        }
+        --queuedTicks_;
+    }
+    Fire();
+}
+
+void TThreadTimer::Fire() {
+    emit timer();
+    if (OnTimer) {
+        OnTimer(*this);
+    }
 }

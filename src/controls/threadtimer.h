@@ -42,6 +42,8 @@ private:
     struct Worker;
     void Run(const std::shared_ptr<Worker>& worker);
     void Deliver(const std::shared_ptr<Worker>& worker);
+    Q_INVOKABLE void FireQueuedTick();
+    void Fire();
     void StopWorker();
     void JoinFinished();
 
@@ -53,6 +55,8 @@ private:
     bool destroying_ = false;
     bool enabled_ = false;
     int threadsStarted_ = 0;
+    // Ticks of the current worker posted to the user-interface thread and not yet run.
+    int queuedTicks_ = 0;
     std::shared_ptr<Worker> current_;
     std::vector<std::shared_ptr<Worker>> retired_;
 };
