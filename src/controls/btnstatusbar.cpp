@@ -118,7 +118,7 @@ bool TBtnStatusBar::InGrip(int x) const {
     return sizeGrip_ && x > width() - GripZone;
 }
 
-// Panels are separated by a two-pixel gap that holds the divider; the last one reaches the grip.
+// Panels are separated by a two-pixel gap; the last one reaches the grip.
 QRect TBtnStatusBar::ItemRect(int index) const {
     const int panelWidth = PanelWidth();
     const int left = panelWidth * index;
@@ -166,7 +166,6 @@ void TBtnStatusBar::DrawItem(QPainter& painter, int index, bool hot, QRect rect)
     if (index < 0 || index >= static_cast<int>(items_.size())) {
         return;
     }
-    const QRect panel = rect;
     painter.fillRect(rect, color_);
     rect.adjust(5, 2, 0, -1);
     const QString heading = HeadingOf(index);
@@ -182,11 +181,12 @@ void TBtnStatusBar::DrawItem(QPainter& painter, int index, bool hot, QRect rect)
         metrics.elidedText(ItemValue(index), Qt::ElideRight, std::max(0, rect.width()));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, value);
     if (showDivider_) {
-        const int x = panel.right() + 1;
+        // The divider closes the value area (pressed shift included), just inside the panel.
+        const int x = rect.right() + 1;
         painter.setPen(palette().color(QPalette::Dark));
-        painter.drawLine(x, panel.top(), x, panel.bottom());
+        painter.drawLine(x, rect.top(), x, rect.bottom());
         painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(x + 1, panel.top(), x + 1, panel.bottom());
+        painter.drawLine(x + 1, rect.top(), x + 1, rect.bottom());
     }
     if (index == static_cast<int>(items_.size()) - 1 && sizeGrip_) {
         DrawSizeGrip(painter);

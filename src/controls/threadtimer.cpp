@@ -20,8 +20,17 @@ struct TThreadTimer::Worker {
 TThreadTimer::TThreadTimer(QObject* parent) : QObject(parent) {}
 
 TThreadTimer::~TThreadTimer() {
-    StopWorker();
-    for (const auto& worker : retired_) {
+    std::vector<std::shared_ptr<Worker>> workers;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        destroying_ = true;
+        StopWorker();
+        enabled_ = false;
+        workers.swap(retired_);
+    }
+    // Joined without the lock: a tick running now may still turn this timer off, and it ends
+    // before the members go.
+    for (const auto& worker : workers) {
         if (worker->thread.get_id() == std::this_thread::get_id()) {
             worker->thread.detach();
         } else if (worker->thread.joinable()) {
@@ -34,15 +43,32 @@ void TThreadTimer::SetInterval(int milliseconds) {
     interval_ = milliseconds;
 }
 
+bool TThreadTimer::Enabled() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return enabled_;
+}
+
+int TThreadTimer::ThreadsStarted() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return threadsStarted_;
+}
+
 void TThreadTimer::SetEnabled(bool value) {
-    if (value == enabled_) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    // A tick that meets the destruction must not start a worker nobody would join.
+    if (value == enabled_ || destroying_) {
         return;
     }
     if (value) {
         JoinFinished();
         auto worker = std::make_shared<Worker>();
-        current_ = worker;
-        worker->thread = std::thread([this, worker] { Run(worker); });
+        {
+            // The worker begins by taking this lock, so it finds its thread object complete
+            // when a tick of it destroys the timer.
+            const std::lock_guard<std::mutex> workerLock(worker->mutex);
+            worker->thread = std::thread([this, worker] { Run(worker); });
+        }
+        current_ = std::move(worker);
         ++threadsStarted_;
     } else {
         StopWorker();
@@ -50,19 +76,23 @@ void TThreadTimer::SetEnabled(bool value) {
     enabled_ = value;
 }
 
+// The caller holds mutex_.
 void TThreadTimer::StopWorker() {
     if (!current_) {
         return;
     }
     {
-        std::lock_guard<std::mutex> lock(current_->mutex);
+        const std::lock_guard<std::mutex> lock(current_->mutex);
         current_->stop = true;
     }
     current_->wake.notify_all();
+    queuedTicks_ = 0;
     retired_.push_back(std::move(current_));
     current_.reset();
 }
 
+// The caller holds mutex_. Only workers that have left their loop are joined, so this never
+// waits for a tick.
 void TThreadTimer::JoinFinished() {
     auto done = std::stable_partition(retired_.begin(), retired_.end(),
                                       [](const auto& worker) { return !worker->finished.load(); });
@@ -93,30 +123,44 @@ void TThreadTimer::Run(const std::shared_ptr<Worker>& worker) {
 }
 
 void TThreadTimer::Deliver(const std::shared_ptr<Worker>& worker) {
-    auto fire = [this] {
-        emit timer();
-        if (OnTimer) {
-            OnTimer(*this);
-        }
-    };
     if (deliverOnUiThread_) {
-        // A tick still queued when the timer is disabled or restarted is dropped here; one
-        // queued when it is destroyed is dropped by Qt together with the receiver.
-        QMetaObject::invokeMethod(
-            this,
-            [this, worker, fire] {
-                if (current_ == worker && enabled_) {
-                    fire();
-                }
-            },
-            Qt::QueuedConnection);
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            if (current_ != worker) {
+                return;
+            }
+            ++queuedTicks_;
+        }
+        // Queued by name, so the call carries nothing written on this thread: the tick reads
+        // all it needs from the timer under its lock.
+        QMetaObject::invokeMethod(this, "FireQueuedTick", Qt::QueuedConnection);
         return;
     }
     {
-        std::lock_guard<std::mutex> lock(worker->mutex);
+        const std::lock_guard<std::mutex> lock(worker->mutex);
         if (worker->stop) {
             return;
         }
     }
-    fire();
+    Fire();
+}
+
+void TThreadTimer::FireQueuedTick() {
+    {
+        // A tick still queued when the timer was disabled or restarted is dropped here; one
+        // queued when it was destroyed is dropped by Qt together with the receiver.
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (queuedTicks_ == 0) {
+            return;
+        }
+        --queuedTicks_;
+    }
+    Fire();
+}
+
+void TThreadTimer::Fire() {
+    emit timer();
+    if (OnTimer) {
+        OnTimer(*this);
+    }
 }

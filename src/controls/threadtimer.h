@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 // A timer whose ticks come from a worker thread, so it keeps ticking while the user-interface
@@ -23,13 +24,14 @@ public:
 
     int Interval() const { return interval_.load(); }
     void SetInterval(int milliseconds);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const;
+    // May be called from a tick on the worker thread, also while the timer is being destroyed.
     void SetEnabled(bool value);
     bool DeliverOnUiThread() const { return deliverOnUiThread_.load(); }
     void SetDeliverOnUiThread(bool value) { deliverOnUiThread_ = value; }
 
     // Worker threads started over the timer's life (one per enabling).
-    int ThreadsStarted() const { return threadsStarted_; }
+    int ThreadsStarted() const;
 
     std::function<void(TThreadTimer& sender)> OnTimer;
 
@@ -40,13 +42,21 @@ private:
     struct Worker;
     void Run(const std::shared_ptr<Worker>& worker);
     void Deliver(const std::shared_ptr<Worker>& worker);
+    Q_INVOKABLE void FireQueuedTick();
+    void Fire();
     void StopWorker();
     void JoinFinished();
 
     std::atomic<int> interval_{3000};
     std::atomic<bool> deliverOnUiThread_{false};
+    // Guards the members below: a worker's tick may turn the timer off or on while the
+    // user-interface thread does the same or destroys the timer.
+    mutable std::mutex mutex_;
+    bool destroying_ = false;
     bool enabled_ = false;
     int threadsStarted_ = 0;
+    // Ticks of the current worker posted to the user-interface thread and not yet run.
+    int queuedTicks_ = 0;
     std::shared_ptr<Worker> current_;
     std::vector<std::shared_ptr<Worker>> retired_;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <chrono>
 #include <cstdlib>
@@ -39,7 +40,10 @@ TXPGauge::TXPGauge(QWidget* parent)
     ComputeBlockSteps();
 }
 
-TXPGauge::~TXPGauge() = default;
+// A handler that deletes the gauge from inside a tick must not delete the timer running it.
+TXPGauge::~TXPGauge() {
+    FreeTimer();
+}
 
 void TXPGauge::SetProcessEvents(std::function<void()> processEvents) {
     processEvents_ = std::move(processEvents);
@@ -91,7 +95,12 @@ void TXPGauge::SetProgress(std::uint64_t value) {
     if (UpdateFilled()) {
         repaint();
         if (processEvents_) {
+            // The events may close the window that holds this gauge.
+            const QPointer<TXPGauge> alive(this);
             processEvents_();
+            if (!alive) {
+                return;
+            }
         }
     }
     if (progress_ == maxValue_) {
@@ -229,9 +238,12 @@ void TXPGauge::Start() {
     progress_ = 0;
     paused_ = false;
     timer_->OnTimer = [this](TThreadTimer&) {
+        const QPointer<TXPGauge> alive(this);
         inTick_ = true;
         Tick();
-        inTick_ = false;
+        if (alive) {
+            inTick_ = false;
+        }
     };
     timer_->SetEnabled(true);
     lastTime_ = clock_();
@@ -251,18 +263,25 @@ void TXPGauge::Tick() {
     }
     const std::uint64_t left = progress_ < maxValue_ ? maxValue_ - progress_ : 0;
     const double seconds = static_cast<double>(left) / rate * 10.0 * 0.001;
-    SetRemainSeconds(static_cast<int>(std::min(seconds, static_cast<double>(INT32_MAX))));
+    if (!SetRemainSeconds(static_cast<int>(std::min(seconds, static_cast<double>(INT32_MAX))))) {
+        return;
+    }
     if (remainSeconds_ <= 2 && timer_) {
         timer_->SetEnabled(false);
     }
 }
 
-void TXPGauge::SetRemainSeconds(int value) {
+// The progress windows may close, and so delete, the gauge from a notification; the handler
+// runs from a copy so that it outlives the gauge. False when the gauge is gone.
+bool TXPGauge::SetRemainSeconds(int value) {
+    const QPointer<TXPGauge> alive(this);
     remainSeconds_ = value;
     emit remainSecondsChanged(value);
-    if (OnRemainSeconds) {
-        OnRemainSeconds(*this);
+    if (alive && OnRemainSeconds) {
+        const auto handler = OnRemainSeconds;
+        handler(*this);
     }
+    return !alive.isNull();
 }
 
 // A handler of OnRemainSeconds may stop the estimate from inside the tick; the timer running

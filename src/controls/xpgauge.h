@@ -75,7 +75,7 @@ private:
     void ComputeBlockSteps();
     int BlockSteps() const;
     bool UpdateFilled();
-    void SetRemainSeconds(int value);
+    bool SetRemainSeconds(int value);
     void PaintBar(class QPainter& painter, int right) const;
 
     std::uint64_t progress_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <exception>
+#include <string>
 
 #include "platform/dialogs.h"
 
@@ -13,12 +14,21 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        platform::CurrentDialogs().MessageBox(error.what(), Title, platform::MsgButtons::Ok,
-                                              platform::MsgIcon::Error, activeWindow());
     } catch (...) {
-        platform::CurrentDialogs().MessageBox("Unknown error.", Title, platform::MsgButtons::Ok,
-                                              platform::MsgIcon::Error, activeWindow());
+        ShowError(std::current_exception(), activeWindow());
     }
     return false;
+}
+
+void TApplication::ShowError(const std::exception_ptr& error, QWidget* owner) {
+    std::string text = "Unknown error.";
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& known) {
+        text = known.what();
+    } catch (...) {
+        // Not a standard exception: the general text stands.
+    }
+    platform::CurrentDialogs().MessageBox(text, Title, platform::MsgButtons::Ok,
+                                          platform::MsgIcon::Error, owner);
 }

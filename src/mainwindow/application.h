@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <exception>
 
 // The viewer's application object. An exception that reaches the event loop is shown in
 // the program's error box and the program goes on: one failed command must not end a
@@ -14,4 +15,7 @@ public:
     TApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The program's error box for an exception (std::exception or any other).
+    static void ShowError(const std::exception_ptr& error, QWidget* owner);
 };

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "mainwindow/scan.h"
 #include "platform/programfolder.h"
@@ -17,6 +19,52 @@ bool IsAncestorOf(const QObject* ancestor, const QObject* object) {
         }
     }
     return false;
+}
+
+// The input a disabled widget ignores.
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsTextBox(const QObject* object) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(object)) {
+        return !edit->isReadOnly();
+    }
+    const auto* box = qobject_cast<const QComboBox*>(object);
+    return box != nullptr && box->isEditable();
+}
+
+// Keys that edit the text of the box that has the focus rather than run a font command.
+bool IsTextEditingKey(const QKeyEvent* key) {
+    for (const QKeySequence::StandardKey editing :
+         {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
+          QKeySequence::Undo, QKeySequence::Redo}) {
+        if (key->matches(editing)) {
+            return true;
+        }
+    }
+    switch (key->key()) {
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            return !(key->modifiers() & Qt::AltModifier);
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -84,14 +132,21 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // While a load holds the window shut, the events it lets run must not start a command
+    // (a second load inside the first one, a dialog): what the disabled widgets ignore, the
+    // window ignores too.
+    const auto* receiver = qobject_cast<const QWidget*>(watched);
+    if (receiver != nullptr && !receiver->isEnabled() && receiver->window() == this &&
+        IsUserInput(event->type())) {
+        return false;
+    }
     switch (event->type()) {
         case QEvent::KeyRelease:
             previewedKey_ = nullptr;
             previewedReceiver_ = nullptr;
             return false;
         case QEvent::KeyPress: {
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget == nullptr || widget->window() != this) {
+            if (receiver == nullptr || receiver->window() != this) {
                 return false;
             }
             // A key the focus widget ignores travels on to its parents; preview it once.
@@ -102,6 +157,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             previewedKey_ = event;
             previewedReceiver_ = watched;
             auto* key = static_cast<QKeyEvent*>(event);
+            // With the caret in a text box its editing keys edit the text; the font commands
+            // keep every other key.
+            if (IsTextBox(watched) && IsTextEditingKey(key)) {
+                return false;
+            }
             if (FormShortCut(key) || RunShortcut(key)) {
                 return true;
             }

@@ -221,6 +221,7 @@ private:
     void FormShow();
     void LoadSettings();
     void LoadWindowBounds(const std::string& value);
+    void LoadFavPaneWidth(int stored);
     void LoadFontSettings();
     void LoadHistory();
     void SaveSettings();

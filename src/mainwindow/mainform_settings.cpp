@@ -9,9 +9,12 @@
 #include <QToolButton>
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <exception>
 #include <optional>
 
 #include "controls/colorref.h"
+#include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "platform/inifile.h"
 #include "platform/programfolder.h"
@@ -21,7 +24,6 @@ namespace {
 
 constexpr const char* kDefaultBounds = "0,100,100,550,500";
 constexpr int kDefaultFavPane = 160;
-constexpr int kLargestScreenSide = 4096;
 constexpr int kStyleBold = 2;
 constexpr int kStyleItalic = 4;
 constexpr int kStyleUnderline = 8;
@@ -55,6 +57,33 @@ std::optional<std::array<int, 5>> ParseBounds(const std::string& value) {
     return bounds;
 }
 
+// Where the window's client area may lie: every screen's room together, without the
+// desktop's panels and the window system's frame (as far as it is known yet).
+QRect DesktopRoom(const QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desk = screen != nullptr ? screen->availableVirtualGeometry() : QRect();
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return desk.marginsRemoved({client.left() - frame.left(), client.top() - frame.top(),
+                                frame.right() - client.right(), frame.bottom() - client.bottom()});
+}
+
+struct Span {
+    int start;
+    int length;
+};
+
+// One side of the window as stored, made to lie on the desktop: at least `minimum` long, no
+// longer than the desktop unless the minimum is, and moved onto it. Stored values may sit at
+// the ends of the int range, so the arithmetic is done in 64 bits.
+Span FitOnDesktop(int start, int length, int minimum, int deskStart, int deskLength) {
+    length = std::clamp(length, minimum, std::max(minimum, deskLength));
+    const std::int64_t lastStart = std::int64_t{deskStart} + deskLength - length;
+    const std::int64_t fitted =
+        std::clamp<std::int64_t>(start, deskStart, std::max<std::int64_t>(deskStart, lastStart));
+    return {static_cast<int>(fitted), length};
+}
+
 void SetFill(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
@@ -71,7 +100,14 @@ void TMainForm::FormShow() {
     const QColor face = palette().color(QPalette::Button);
     SetFill(findChild<QWidget*>("SampleLine1"), Shade(face, 0.04));
     SetFill(findChild<QWidget*>("SampleLine2"), Shade(face, 0.12));
-    LoadSettings();
+    // A first load that fails (a broken font set) must still leave a usable window: the
+    // set-up below runs whatever the load does, and the error is shown after it.
+    std::exception_ptr failure;
+    try {
+        LoadSettings();
+    } catch (...) {
+        failure = std::current_exception();
+    }
     // The sample text itself is not stored: every run starts with the list's own text.
     cbString->setEditText(QString::fromUtf8(FontView->Text()));
     cbString->lineEdit()->setCursorPosition(0);
@@ -81,6 +117,9 @@ void TMainForm::FormShow() {
     SetColorBoxFill(sFontNameColor, FontView->NameColor());
     viewKind_ = vkAll;
     FontView->Items().Assign(*fontList_);
+    if (failure) {
+        TApplication::ShowError(failure, this);
+    }
 }
 
 void TMainForm::LoadWindowBounds(const std::string& value) {
@@ -94,19 +133,29 @@ void TMainForm::LoadWindowBounds(const std::string& value) {
         setGeometry(257, 167, 766, 582);
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
-        // A hand-edited size far beyond any desktop would have the window painted into a
-        // buffer of gigabytes; such sizes shrink to what the desktop (or at least a large
-        // screen) can hold.
-        const QSize room = QGuiApplication::primaryScreen()->virtualSize().expandedTo(
-            QSize(kLargestScreenSide, kLargestScreenSide));
-        setGeometry(left, top, std::min(width, room.width()), std::min(height, room.height()));
+        // Hand-edited bounds far off or far too big would give a window out of reach, one
+        // whose right edge overflows, or one painted into a buffer of gigabytes: the window
+        // goes where the desktop holds it whole, and closing writes those bounds back.
+        const QRect room = DesktopRoom(*this);
+        const Span x = FitOnDesktop(left, width, minimumWidth(), room.left(), room.width());
+        const Span y = FitOnDesktop(top, height, minimumHeight(), room.top(), room.height());
+        setGeometry(x.start, y.start, x.length, y.length);
     }
+}
+
+void TMainForm::LoadFavPaneWidth(int stored) {
+    // The pane never takes the room of the tabs and the list on the desktop; the width used
+    // is the one the close step writes back.
+    const int centre = Splitter1->widget(1)->minimumSizeHint().width();
+    const int room = DesktopRoom(*this).width() - Splitter1->handleWidth() - centre;
+    const int minimum = pnFavorites->minimumWidth();
+    favPaneWidth_ = std::clamp(stored, minimum, std::max(minimum, room));
 }
 
 void TMainForm::LoadSettings() {
     const platform::IniFile ini(SettingsFile());
     LoadWindowBounds(ini.ReadString("Window", "Main", kDefaultBounds));
-    favPaneWidth_ = ini.ReadInteger("Window", "FavPane", kDefaultFavPane);
+    LoadFavPaneWidth(ini.ReadInteger("Window", "FavPane", kDefaultFavPane));
     // Checking the button shows the pane at that width.
     tbFavorites->setChecked(ini.ReadInteger("Option", "Left", 1) != 0);
     // Values outside the known ones are passed on; the list decides what they mean.

@@ -118,9 +118,27 @@ int TfScan::LoadTotal(const TFontList& sender, TFontListMode mode, const std::st
     return total;
 }
 
+TfScan::~TfScan() {
+    RestoreCursor();
+}
+
 void TfScan::FontListLoadBegin(TFontList& sender, TFontListMode mode, bool&,
                                const std::string& info) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        BeginLoad(sender, mode, info);
+    } catch (...) {
+        // The list raises no end for a load whose beginning failed.
+        FontListLoadEnd(sender);
+        throw;
+    }
+}
+
+void TfScan::BeginLoad(const TFontList& sender, TFontListMode mode, const std::string& info) {
+    // The wait cursor stays until the load's end, which the list raises on every way out.
+    if (!waiting_) {
+        waiting_ = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
     // Resetting a filled gauge lets pending events run: the main window is shut off first so
     // a queued click cannot start a second load inside this one.
     if (mainWindow_ != nullptr) {
@@ -142,7 +160,6 @@ void TfScan::FontListLoadBegin(TFontList& sender, TFontListMode mode, bool&,
     if (processEvents_) {
         processEvents_();
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void TfScan::FontListLoadProgress(TFontList&, TFontListMode, bool& abort, const std::string& info) {
@@ -161,6 +178,14 @@ void TfScan::FontListLoadEnd(TFontList&) {
         mainWindow_->setEnabled(true);
     }
     hide();
+    RestoreCursor();
+}
+
+void TfScan::RestoreCursor() {
+    if (waiting_) {
+        waiting_ = false;
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void TfScan::showEvent(QShowEvent* event) {

@@ -19,6 +19,7 @@ class TfScan : public QDialog {
 
 public:
     TfScan(QWidget* mainWindow, std::function<void()> processEvents);
+    ~TfScan() override;
 
     void FontListLoadBegin(TFontList& sender, TFontListMode mode, bool& abort,
                            const std::string& info);
@@ -47,6 +48,8 @@ protected:
 private:
     void BuildHeader();
     void FormShow();
+    void BeginLoad(const TFontList& sender, TFontListMode mode, const std::string& info);
+    void RestoreCursor();
     void bCancelClick();
     int LoadTotal(const TFontList& sender, TFontListMode mode, const std::string& info) const;
 
@@ -55,4 +58,6 @@ private:
     int fileTotal_ = 0;
     int fileCount_ = 0;
     bool cancelled_ = false;
+    // The wait cursor is shown (once, however many beginnings came before the end).
+    bool waiting_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include "pixels.h"
 
@@ -123,6 +124,53 @@ TEST_F(StatusBarTest, EachPanelShowsItsOwnValueEvenWithARepeatedHeading) {
     // Both panels drawn: their images differ where the values differ.
     const QImage image = Render(bar);
     EXPECT_NE(image.copy(0, 0, 120, 19), image.copy(191, 0, 120, 19));
+}
+
+// The divider closes each panel's value area, which ends two pixels before the panel's own
+// right edge; a pressed panel takes its divider along one pixel right and down.
+TEST_F(StatusBarTest, DividerStandsAtTheRightEdgeOfTheValueArea) {
+    const QColor shadow(10, 20, 30);
+    const QColor highlight(250, 200, 150);
+    QPalette p = bar.palette();
+    p.setColor(QPalette::Dark, shadow);
+    p.setColor(QPalette::Light, highlight);
+    bar.setPalette(p);
+    bar.SetItems(QStringList{"A=1", "B=2"});
+    const struct {
+        bool grip;
+        int pressAt;  // x of a held press, -1 for none
+        int x;        // column of the divider's shadow line
+        int top;
+        const char* what;
+    } cases[] = {
+        {true, -1, 187, 5, "first of two panels 191 wide"},
+        {false, -1, 196, 5, "first of two panels 200 wide"},
+        {false, -1, 398, 5, "last panel without grip"},
+        {true, 20, 188, 6, "pressed first panel"},
+    };
+    for (const auto& c : cases) {
+        bar.SetSizeGrip(c.grip);
+        if (c.pressAt >= 0) {
+            QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(c.pressAt, 10));
+        }
+        const QImage image = Render(bar);
+        const int bottom = c.top + 12;  // the value area ends one pixel above the bar's bottom
+        for (int y = c.top; y <= bottom; ++y) {
+            EXPECT_TRUE(SameRgb(image.pixel(c.x, y), shadow)) << c.what << " y=" << y;
+            EXPECT_TRUE(SameRgb(image.pixel(c.x + 1, y), highlight)) << c.what << " y=" << y;
+        }
+        EXPECT_TRUE(SameRgb(image.pixel(c.x, c.top - 1), bar.Color())) << c.what;
+        if (bottom + 1 < image.height()) {
+            EXPECT_TRUE(SameRgb(image.pixel(c.x, bottom + 1), bar.Color())) << c.what;
+        }
+        // The gap after the divider holds no line.
+        for (int x = c.x + 2; x < std::min(c.x + 4, image.width()); ++x) {
+            EXPECT_TRUE(SameRgb(image.pixel(x, 10), bar.Color())) << c.what << " x=" << x;
+        }
+        if (c.pressAt >= 0) {
+            QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(c.pressAt, 10));
+        }
+    }
 }
 
 TEST(TBtnStatusBarEmpty, WithoutPanelsTheShadingAndGripAreStillDrawn) {

@@ -79,6 +79,50 @@ TEST(TThreadTimer, TimerDestroyedByItsOwnWorkerTickIsNotTouchedAgain) {
     EXPECT_EQ(ticks.load(), 1);
 }
 
+// A worker tick that turns its own timer off while the user-interface thread destroys the
+// timer: the two meet on the timer's state (ThreadSanitizer and AddressSanitizer check).
+TEST(TThreadTimer, TickTurningItsTimerOffMeetsTheTimersDestruction) {
+    constexpr int kRounds = 200;
+    std::atomic<int> ticks{0};
+    for (int round = 0; round < kRounds; ++round) {
+        std::atomic<bool> ticking{false};
+        auto timer = std::make_unique<TThreadTimer>();
+        timer->SetInterval(TThreadTimer::MinInterval);
+        timer->OnTimer = [&](TThreadTimer& sender) {
+            ticking = true;
+            ++ticks;
+            sender.SetEnabled(false);
+        };
+        timer->SetEnabled(true);
+        while (!ticking.load()) {
+            std::this_thread::yield();
+        }
+        timer.reset();
+    }
+    // Each timer turned itself off at its first tick, and none ticked after its destruction.
+    EXPECT_EQ(ticks.load(), kRounds);
+}
+
+TEST(TThreadTimer, TickMayRestartItsOwnTimer) {
+    std::atomic<int> ticks{0};
+    TThreadTimer timer;
+    timer.SetInterval(TThreadTimer::MinInterval);
+    timer.OnTimer = [&](TThreadTimer& sender) {
+        if (++ticks < 3) {
+            sender.SetEnabled(false);
+            sender.SetEnabled(true);
+        } else {
+            sender.SetEnabled(false);
+        }
+    };
+    timer.SetEnabled(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.load() >= 3; }, 5000));
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(ticks.load(), 3);
+    EXPECT_EQ(timer.ThreadsStarted(), 3);
+    EXPECT_FALSE(timer.Enabled());
+}
+
 TEST(TThreadTimer, EnablingTwiceStartsOneThread) {
     TThreadTimer timer;
     timer.SetInterval(10);

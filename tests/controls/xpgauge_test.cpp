@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -221,4 +222,50 @@ TEST_F(GaugeTest, HandlerMayStopTheEstimateFromInsideTheTick) {
     QTest::qWait(30);
     EXPECT_EQ(seen, (std::vector<int>{1, -1}));
     EXPECT_FALSE(gauge.Estimating());
+}
+
+// The progress windows close (and delete) the gauge from inside its own notifications; the
+// gauge must not be read again after that (AddressSanitizer checks).
+TEST(TXPGaugeTeardown, NotificationsMayDeleteTheGauge) {
+    enum class Via { Handler, Signal, ProcessEvents };
+    const struct {
+        Via via;
+        std::uint64_t progress;  // progress set after Start
+        const char* what;
+    } cases[] = {
+        {Via::Handler, 50, "OnRemainSeconds with time left"},
+        {Via::Handler, 999, "OnRemainSeconds at the end of the sampling"},
+        {Via::Signal, 50, "remainSecondsChanged"},
+        {Via::ProcessEvents, 1000, "events let run by a full bar"},
+    };
+    for (const auto& c : cases) {
+        std::atomic<std::uint64_t> now{1000};
+        auto* gauge = new TXPGauge;
+        const QPointer<TXPGauge> alive(gauge);
+        int deletions = 0;
+        auto remove = [&deletions](TXPGauge& sender) {
+            delete &sender;
+            ++deletions;
+        };
+        gauge->resize(262, 13);
+        gauge->SetClock([&] { return now.load(); });
+        gauge->SetEstimateInterval(10);
+        gauge->SetMaxValue(1000);
+        gauge->SetProcessEvents([] {});
+        if (c.via == Via::Handler) {
+            gauge->OnRemainSeconds = remove;
+        } else if (c.via == Via::Signal) {
+            QObject::connect(gauge, &TXPGauge::remainSecondsChanged, gauge,
+                             [&remove, gauge] { remove(*gauge); });
+        } else {
+            gauge->SetProcessEvents([&remove, gauge] { remove(*gauge); });
+        }
+        gauge->Start();
+        gauge->SetProgress(c.progress);
+        now = 2000;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 5000)) << c.what;
+        // The timer that ran the tick goes later; no tick of it may come back.
+        QTest::qWait(40);
+        EXPECT_EQ(deletions, 1) << c.what;
+    }
 }

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <vector>
 
 #include "mainwindow/mainformfixture.h"
 
@@ -140,12 +141,64 @@ TEST_F(KeysTest, ShortcutOfADisabledItemRunsNothing) {
     EXPECT_EQ(uninstall.count(), 1);
 }
 
-TEST_F(KeysTest, ShortcutsWinOverTheSampleTextBox) {
+// With the caret in the sample-text box or the size box, the editing keys edit the text (the
+// key reaches the box itself, or its line edit) and mark no font.
+TEST_F(KeysTest, EditingKeysInTheTextBoxesEditTheirText) {
     InstallFonts({"Alpha", "Beta"});
     TestMainForm& form = Open();
-    Key(Qt::Key_A, Qt::ControlModifier, form.cbString->lineEdit());
+    const struct {
+        std::vector<QKeyCombination> keys;
+        const char* typed;
+        const char* expected;
+    } edits[] = {
+        {{QKeyCombination(Qt::ControlModifier, Qt::Key_A)}, "24", "24"},
+        {{QKeyCombination(Qt::Key_End), QKeyCombination(Qt::Key_Backspace)}, "", "1"},
+        {{QKeyCombination(Qt::Key_Home), QKeyCombination(Qt::Key_Delete)}, "", "2"},
+        {{QKeyCombination(Qt::ControlModifier, Qt::Key_A),
+          QKeyCombination(Qt::ControlModifier, Qt::Key_X)},
+         "",
+         ""},
+        {{QKeyCombination(Qt::ControlModifier, Qt::Key_A),
+          QKeyCombination(Qt::ControlModifier, Qt::Key_C), QKeyCombination(Qt::Key_End),
+          QKeyCombination(Qt::ControlModifier, Qt::Key_V)},
+         "",
+         "1212"},
+        {{QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::Key_Delete),
+          QKeyCombination(Qt::ControlModifier, Qt::Key_Z)},
+         "",
+         "12"},
+    };
+    for (QComboBox* box : {form.cbString, form.cbFontSize}) {
+        for (QWidget* target :
+             {static_cast<QWidget*>(box), static_cast<QWidget*>(box->lineEdit())}) {
+            for (const auto& edit : edits) {
+                box->setEditText("12");
+                box->lineEdit()->setCursorPosition(1);
+                for (const QKeyCombination keys : edit.keys) {
+                    Key(keys.key(), keys.keyboardModifiers(), target);
+                }
+                QTest::keyClicks(target, edit.typed);
+                EXPECT_EQ(box->currentText().toStdString(), edit.expected)
+                    << box->objectName().toStdString() << " via "
+                    << target->metaObject()->className() << " after typing " << edit.typed;
+            }
+        }
+    }
+    EXPECT_FALSE(Items().GetItems(0).Selected());
+    EXPECT_FALSE(Items().GetItems(1).Selected());
+}
+
+TEST_F(KeysTest, FontCommandsKeepTheirOtherShortcutsInTheTextBoxes) {
+    InstallFonts({"Alpha", "Beta"});
+    TestMainForm& form = Open();
+    QWidget* sample = form.cbString;
+    Key(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier, sample);
     EXPECT_TRUE(Items().GetItems(0).Selected());
     EXPECT_TRUE(Items().GetItems(1).Selected());
+    Key(Qt::Key_B, Qt::ControlModifier, form.cbFontSize->lineEdit());
+    EXPECT_EQ(View().FontStyle(), fsBold);
+    Key(Qt::Key_1, Qt::AltModifier, sample);
+    EXPECT_EQ(form.FontList().Mode(), flmScreen);
 }
 
 TEST_F(KeysTest, DeleteKeyAsksForTheCommandOfTheMode) {

@@ -7,11 +7,13 @@
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "controls/xpgauge.h"
 #include "fakes/fakefonttable.h"
+#include "fakes/fakeinstalledfonts.h"
 #include "support/sandbox.h"
 #include "support/truetypebuilder.h"
 
@@ -45,7 +47,13 @@ struct ScanTest : ::testing::Test {
         mainWindow.show();
     }
     void Pump() {
+        if (throwAtPump) {
+            throw std::runtime_error("events failed");
+        }
         ++pumps;
+        const QCursor* cursor = QApplication::overrideCursor();
+        waitCursorAtPump =
+            waitCursorAtPump && cursor != nullptr && cursor->shape() == Qt::WaitCursor;
         if (scan.isVisible()) {
             counters.push_back(scan.Count->text().toStdString());
             mainDisabledWhileShown = mainDisabledWhileShown && !mainWindow.isEnabled();
@@ -69,6 +77,8 @@ struct ScanTest : ::testing::Test {
     int pumps = 0;
     std::vector<std::string> counters;
     bool mainDisabledWhileShown = true;
+    bool waitCursorAtPump = true;
+    bool throwAtPump = false;
 };
 
 }  // namespace
@@ -166,6 +176,44 @@ TEST_F(ScanTest, InstalledTotalIsTheNumberPassedAndOtherModesCountNothing) {
     scan.FontListLoadBegin(list, flmFolders, abort, sandbox.Path() + "/missing");
     EXPECT_EQ(scan.FileTotal(), 0);
     scan.FontListLoadEnd(list);
+    // However many beginnings, one end puts the cursor back.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ScanTest, WaitCursorShowsFromTheBeginningToTheEndOfALoadThatEndsOrRaises) {
+    const std::string folder = MakeFontFolder(sandbox, "fonts");
+    fakes::FakeFontTable table;
+    fakes::FakeInstalledFonts installed;
+    installed.SetFiles({folder + "/TOP1.TTF", folder + "/Top2.TtF"});
+    platform::Services services;
+    services.fontTable = &table;
+    services.installedFonts = &installed;
+    TFontList list(true, &services);
+    Connect(list);
+
+    list.SetMode(flmFolders);
+    ASSERT_GE(list.AddFolder(folder), 0);
+    EXPECT_GT(pumps, 32);
+    EXPECT_TRUE(waitCursorAtPump);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    list.OnLoadProgress = [this](TFontList& s, TFontListMode m, bool& abort,
+                                 const std::string& info) {
+        scan.FontListLoadProgress(s, m, abort, info);
+        throw std::runtime_error("the disk went away");
+    };
+    EXPECT_THROW(list.SetMode(flmInstalled), std::runtime_error);
+    EXPECT_TRUE(waitCursorAtPump);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(scan.isVisible());
+    EXPECT_TRUE(mainWindow.isEnabled());
+
+    // A beginning that fails gets no end from the list.
+    throwAtPump = true;
+    EXPECT_THROW(list.Refresh(), std::runtime_error);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(scan.isVisible());
+    EXPECT_TRUE(mainWindow.isEnabled());
 }
 
 TEST_F(ScanTest, EscapeCancelsAndTheNextFileAbortsTheLoad) {

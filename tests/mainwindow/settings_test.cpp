@@ -1,8 +1,12 @@
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QSplitter>
 #include <QToolButton>
 #include <filesystem>
+#include <limits>
 
 #include "controls/ximagelabel.h"
 #include "mainwindow/mainform.h"
@@ -154,15 +158,76 @@ TEST_F(SettingsTest, WindowIsNeverSmallerThanMinimum) {
     EXPECT_GE(form.height(), 400);
 }
 
-TEST_F(SettingsTest, AnEnormousStoredSizeShrinksToWhatADesktopCanHold) {
+QRect Desktop() {
+    return QGuiApplication::primaryScreen()->availableVirtualGeometry();
+}
+
+// Stored bounds far off or far too big put the window where the desktop holds it whole, frame
+// included (and at least 500 x 400), and the bounds used are what the close step writes back.
+TEST_F(SettingsTest, WindowBoundsAreClampedToTheDesktopAndWrittenBackAsUsed) {
     InstallFonts({"Alpha"});
-    Ini().WriteString("Window", "Main", "0,10,20,2000000000,2000000000");
-    TestMainForm& form = Open();
-    QApplication::processEvents();
-    EXPECT_EQ(form.geometry().topLeft(), QPoint(10, 20));
-    EXPECT_LE(form.width(), 4096);
-    EXPECT_LE(form.height(), 4096);
-    EXPECT_GE(form.width(), 500);
+    ASSERT_TRUE(Desktop().contains(QRect(0, 0, 600, 550)));
+    // Each expected rectangle is given within the room the desktop leaves inside the frame.
+    const struct {
+        const char* stored;
+        QRect (*expected)(const QRect& room);
+    } cases[] = {
+        {"0,2147483647,2147483647,550,500",
+         [](const QRect& room) {
+             return QRect(room.right() + 1 - 550, room.bottom() + 1 - 500, 550, 500);
+         }},
+        {"0,-2147483648,-2147483648,550,500",
+         [](const QRect& room) { return QRect(room.topLeft(), QSize(550, 500)); }},
+        {"0,10,20,2000000000,2000000000", [](const QRect& room) { return room; }},
+        {"0,10,20,-2147483648,-2147483648", [](const QRect&) { return QRect(10, 20, 500, 400); }},
+    };
+    for (const auto& c : cases) {
+        Ini().WriteString("Window", "Main", c.stored);
+        TestMainForm& form = Open();
+        QApplication::processEvents();
+        const QRect frame = form.frameGeometry();
+        const QRect client = form.geometry();
+        const QRect room = Desktop().marginsRemoved(
+            QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                     frame.right() - client.right(), frame.bottom() - client.bottom()));
+        const QRect expected = c.expected(room);
+        EXPECT_EQ(client, expected) << c.stored;
+        EXPECT_TRUE(Desktop().contains(frame)) << c.stored;
+        CloseForm();
+        EXPECT_EQ(Ini().ReadString("Window", "Main", "?"), QString("0,%1,%2,%3,%4")
+                                                               .arg(expected.left())
+                                                               .arg(expected.top())
+                                                               .arg(expected.width())
+                                                               .arg(expected.height())
+                                                               .toStdString())
+            << c.stored;
+        form_.reset();
+    }
+}
+
+// A stored favorites pane width leaves the tabs and the list their room on the desktop and
+// never goes below the pane's minimum; the width used is written back.
+TEST_F(SettingsTest, FavoritesPaneWidthIsClampedAndWrittenBackAsUsed) {
+    InstallFonts({"Alpha"});
+    for (const int stored : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 0}) {
+        Ini().WriteInteger("Window", "FavPane", stored);
+        TestMainForm& form = Open();
+        QApplication::processEvents();
+        const int centreMinimum = form.findChild<QWidget*>("pnCentre")->minimumSizeHint().width();
+        EXPECT_TRUE(form.FontView->isVisible()) << stored;
+        EXPECT_GE(form.FontView->width(), centreMinimum) << stored;
+        EXPECT_LE(form.tbSelected->geometry().right(), form.TabBar->width()) << stored;
+        EXPECT_GE(form.pnFavorites->width(), 100) << stored;
+        CloseForm();
+        const int written = Ini().ReadInteger("Window", "FavPane", -1);
+        EXPECT_GE(written, 100) << stored;
+        EXPECT_LE(written, Desktop().width() - form.Splitter1->handleWidth() - centreMinimum)
+            << stored;
+        if (stored < 100) {
+            EXPECT_EQ(written, 100) << stored;
+        }
+        form_.reset();
+    }
 }
 
 TEST_F(SettingsTest, ColoursChosenInTheBoxesAreKeptIncludingTheNameColour) {
