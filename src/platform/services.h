@@ -10,6 +10,7 @@ class FontChange;
 class Shell;
 class Trash;
 class OutlineMetricsSource;
+class FontFileLookup;
 
 // The services of the operating system, built once in main() (or by a test) and handed down
 // explicitly to what needs them. Pointers are not owned; any may be null where the caller
@@ -21,6 +22,7 @@ struct Services {
     Shell* shell = nullptr;
     Trash* trash = nullptr;
     OutlineMetricsSource* outlineMetrics = nullptr;
+    FontFileLookup* fontFiles = nullptr;
     ProcessEvents processEvents;
 };
 

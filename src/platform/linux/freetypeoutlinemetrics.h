@@ -4,8 +4,8 @@
 
 namespace platform {
 
-// Outline metrics read with FreeType from the face's own tables (OS/2, hhea, post), scaled
-// the way the window system scales them for a font of the given character height.
+// Outline metrics read with FreeType from the face's own tables (head, OS/2, hhea, post),
+// scaled the way the window system scales them for a font of the given character height.
 class FreeTypeOutlineMetrics : public OutlineMetricsSource {
 public:
     FreeTypeOutlineMetrics();
