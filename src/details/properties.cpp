@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,8 +15,9 @@
 #include "catalogue/fontinfo.h"
 #include "catalogue/nametable.h"
 #include "controls/centring.h"
-#include "details/facemetrics.h"
 #include "details/metricspicture.h"
+#include "details/numbertext.h"
+#include "details/recordface.h"
 #include "fileops/fileutil.h"
 #include "platform/collation.h"
 #include "platform/language.h"
@@ -94,13 +94,6 @@ QString TitleOf(const TFontInfo& record) {
 
 QString Pixels(int value) {
     return QString::number(value) + " px";
-}
-
-QString Bytes(std::uint64_t size) {
-    // The locale's digit grouping; the C locale groups with commas too rather than not at all.
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    return locale.toString(static_cast<qulonglong>(size)) + " bytes";
 }
 
 }  // namespace
@@ -232,5 +225,5 @@ void TfFontInfo::ShowFile(const TFontInfo& record) {
     const std::string& path = record.FileName();
     FileName->setText(Text(ExtractFileName(path)));
     Folder->setText(Text(catalogue::FolderPart(path)));
-    Size->setText(Bytes(GetFileSize(path)));
+    Size->setText(GroupedNumber(GetFileSize(path)) + " bytes");
 }
