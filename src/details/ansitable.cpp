@@ -1,6 +1,7 @@
 #include "details/ansitable.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFrame>
 #include <QHeaderView>
@@ -16,7 +17,10 @@
 #include "details/chartablemodel.h"
 #include "details/facefont.h"
 #include "details/largechar.h"
+#include "details/numbertext.h"
 #include "details/propersize.h"
+#include "details/recordface.h"
+#include "platform/charactermap.h"
 
 namespace {
 
@@ -96,6 +100,10 @@ void TfCharTable::BuildTop() {
     bbCopy = MakeButton(this, "bbCopy", "&Copy", 247, 98);
     connect(bbSelect, &QPushButton::clicked, this, &TfCharTable::bbSelectClick);
     connect(bbCopy, &QPushButton::clicked, this, &TfCharTable::bbCopyClick);
+    cbAllChars = new QCheckBox("All characters of the font", this);
+    cbAllChars->setObjectName("cbAllChars");
+    cbAllChars->setGeometry(166, 126, 321, 18);
+    connect(cbAllChars, &QCheckBox::toggled, this, &TfCharTable::cbAllCharsClick);
 }
 
 void TfCharTable::BuildGrid() {
@@ -128,6 +136,7 @@ void TfCharTable::BuildGrid() {
 
 void TfCharTable::ShowFont(const TFontInfo& record) {
     faceName_ = record.FullName();
+    faceFile_ = RecordFaceFile(record, services_);
     const QFont face = FaceFont(services_.fontTable, faceName_);
     heights_ = std::make_unique<TFaceHeights>(face, pbChar);
     QFont gridFont = face;
@@ -164,14 +173,33 @@ void TfCharTable::FormShow() {
 }
 
 void TfCharTable::FillGrid() {
-    model_->SetCodes(TCharTableModel::SingleByteCodes());
+    if (cbAllChars->isChecked()) {
+        std::vector<char32_t> codes;
+        if (faceFile_ && services_.characterMap != nullptr) {
+            codes = services_.characterMap->CodePoints(faceFile_->path, faceFile_->faceIndex);
+        }
+        // Fonts map control codes (0, carriage return) to empty glyphs; they are no
+        // characters to look at or collect.
+        std::erase_if(codes,
+                      [](char32_t code) { return QChar::category(code) == QChar::Other_Control; });
+        model_->SetCodes(std::move(codes));
+    } else {
+        model_->SetCodes(TCharTableModel::SingleByteCodes());
+    }
+    UpdateCaption();
     sgTable->scrollToTop();
-    sgTable->setCurrentIndex(model_->index(0, 0));
+    if (model_->CodeCount() > 0) {
+        sgTable->setCurrentIndex(model_->index(0, 0));
+    }
     sgTableSelectCell(0, 0);
 }
 
 void TfCharTable::UpdateCaption() {
-    setWindowTitle("Character Map -  " + QString::fromStdString(faceName_));
+    QString caption = "Character Map -  " + QString::fromStdString(faceName_);
+    if (cbAllChars->isChecked()) {
+        caption += QString(" (%1 characters)").arg(GroupedNumber(model_->CodeCount()));
+    }
+    setWindowTitle(caption);
 }
 
 void TfCharTable::sgTableSelectCell(int column, int row) {
@@ -210,6 +238,10 @@ void TfCharTable::pbCharClick() {
     if (!pbChar->Text().isEmpty()) {
         QApplication::clipboard()->setText(pbChar->Text());
     }
+}
+
+void TfCharTable::cbAllCharsClick() {
+    FillGrid();
 }
 
 bool TfCharTable::eventFilter(QObject* watched, QEvent* event) {

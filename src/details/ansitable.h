@@ -2,10 +2,13 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/fontfilelookup.h"
 #include "platform/services.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,12 +20,14 @@ class TLargeChar;
 
 // The "Character Map" window of one font: its printable single-byte characters in a grid,
 // the chosen one large with its code, and a box that collects characters for the clipboard.
+// A check box widens the grid to every character the font's character map covers.
 class TfCharTable : public QDialog {
     Q_OBJECT
 
 public:
-    // services.fontTable resolves the record's face exactly as the preview list draws it
-    // (may be null).
+    // services.fontTable resolves the record's face exactly as the preview list draws it;
+    // services.characterMap (with services.fontFiles for a screen font) lists the face's
+    // characters. Any may be null.
     explicit TfCharTable(const platform::Services& services, QWidget* parent = nullptr);
     ~TfCharTable() override;
 
@@ -44,6 +49,7 @@ public:
     QPushButton* bbCopy = nullptr;
     QLabel* Hex = nullptr;
     QLabel* Decimal = nullptr;
+    QCheckBox* cbAllChars = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,9 +66,11 @@ private:
     void bbSelectClick();
     void bbCopyClick();
     void pbCharClick();
+    void cbAllCharsClick();
 
     platform::Services services_;
     TCharTableModel* model_ = nullptr;
     std::unique_ptr<TFaceHeights> heights_;
     std::string faceName_;
+    std::optional<platform::FaceFile> faceFile_;
 };

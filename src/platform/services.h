@@ -11,6 +11,7 @@ class Shell;
 class Trash;
 class OutlineMetricsSource;
 class FontFileLookup;
+class CharacterMap;
 
 // The services of the operating system, built once in main() (or by a test) and handed down
 // explicitly to what needs them. Pointers are not owned; any may be null where the caller
@@ -23,6 +24,7 @@ struct Services {
     Trash* trash = nullptr;
     OutlineMetricsSource* outlineMetrics = nullptr;
     FontFileLookup* fontFiles = nullptr;
+    CharacterMap* characterMap = nullptr;
     ProcessEvents processEvents;
 };
 

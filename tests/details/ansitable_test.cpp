@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "details/propersize.h"
 #include "detailsfixture.h"
 #include "fakes/fakefonttable.h"
+#include "platform/linux/freetypecharactermap.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ protected:
         }
         fontTable.SetResolved("DejaVu Sans Bold", {"DejaVu Sans", "Bold", true});
         services.fontTable = &fontTable;
+        services.characterMap = &characterMap;
         record.SetFileName(kDejaVuBold);
         ASSERT_EQ(record.FullName(), "DejaVu Sans Bold");
         window = std::make_unique<TfCharTable>(services);
@@ -55,6 +58,7 @@ protected:
     }
 
     fakes::FakeFontTable fontTable;
+    platform::FreeTypeCharacterMap characterMap;
     TFontInfo record;
     std::unique_ptr<TfCharTable> window;
 };
@@ -74,6 +78,7 @@ TEST_F(TfCharTableTest, CaptionSizeAndComponents) {
     EXPECT_EQ(window->Decimal->text(), "33");
     EXPECT_EQ(window->pbChar->Text(), "!");
     EXPECT_TRUE(window->eChars->text().isEmpty());
+    EXPECT_FALSE(window->cbAllChars->isChecked());
     for (const char* name :
          {"sgTable", "pbChar", "eChars", "bbSelect", "bbCopy", "Hex", "Decimal"}) {
         EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
@@ -176,6 +181,28 @@ TEST_F(TfCharTableTest, SizesFitTheCellAndTheBox) {
     EXPECT_GE(lineHeight(grid + 1), 24);
     EXPECT_LT(lineHeight(large), 120);
     EXPECT_GE(lineHeight(large + 1), 120);
+}
+
+TEST_F(TfCharTableTest, AllCharactersShowsTheFontsMapWithItsCount) {
+    std::vector<char32_t> codes = characterMap.CodePoints(kDejaVuBold, 0);
+    std::erase_if(codes, [](char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); });
+    ASSERT_GT(codes.size(), 1000u);
+    QTest::mouseClick(window->cbAllChars, Qt::LeftButton);
+    const int count = static_cast<int>(codes.size());
+    EXPECT_EQ(window->sgTable->model()->rowCount(), (count + 15) / 16);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Character Map -  DejaVu Sans Bold (" +
+                                                       QLocale().toString(count).toStdString() +
+                                                       " characters)");
+    EXPECT_EQ(CellText(0, 0), QString(QChar(codes[0])));
+    EXPECT_EQ(window->Decimal->text(), QString::number(codes[0]));
+    const int last = count - 1;
+    ClickCell(last % 16, last / 16);
+    EXPECT_EQ(window->Decimal->text(), QString::number(codes.back()));
+
+    QTest::mouseClick(window->cbAllChars, Qt::LeftButton);
+    EXPECT_EQ(window->sgTable->model()->rowCount(), 12);
+    EXPECT_EQ(window->windowTitle(), "Character Map -  DejaVu Sans Bold");
+    EXPECT_EQ(window->Hex->text(), "0021");
 }
 
 TEST_F(TfCharTableTest, ExecuteRunsModally) {
