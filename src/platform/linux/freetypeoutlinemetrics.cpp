@@ -10,32 +10,6 @@
 namespace platform {
 namespace {
 
-FT_Library Library(void* library) {
-    return static_cast<FT_Library>(library);
-}
-
-class FaceHandle {
-public:
-    FaceHandle(FT_Library library, const std::string& path, int faceIndex) {
-        if (library == nullptr || faceIndex < 0 ||
-            FT_New_Face(library, path.c_str(), faceIndex, &face_) != 0) {
-            face_ = nullptr;
-        }
-    }
-    ~FaceHandle() {
-        if (face_ != nullptr) {
-            FT_Done_Face(face_);
-        }
-    }
-    FaceHandle(const FaceHandle&) = delete;
-    FaceHandle& operator=(const FaceHandle&) = delete;
-
-    FT_Face get() const { return face_; }
-
-private:
-    FT_Face face_ = nullptr;
-};
-
 // Font units to whole pixels the way the window system scales outline metrics: the scale
 // in 16.16 fixed point for the character height, each value scaled to 26.6 and rounded half
 // up to a whole pixel. Rounding each value on its own is why a height is not simply the
@@ -98,34 +72,20 @@ void FillOutlineMetrics(OutlineMetrics& m, const FaceTables& t, const Scaler& px
 
 }  // namespace
 
-FreeTypeOutlineMetrics::FreeTypeOutlineMetrics() {
-    FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) == 0) {
-        library_ = library;
-    }
-}
-
-FreeTypeOutlineMetrics::~FreeTypeOutlineMetrics() {
-    if (library_ != nullptr) {
-        FT_Done_FreeType(Library(library_));
-    }
-}
-
 std::optional<OutlineMetrics> FreeTypeOutlineMetrics::Get(const std::string& path, int faceIndex,
                                                           int pixelHeight) {
     if (pixelHeight <= 0) {
         return std::nullopt;
     }
-    FaceHandle face(Library(library_), path, faceIndex);
-    if (face.get() == nullptr || !FT_IS_SCALABLE(face.get())) {
+    const FreeTypeFace handle(library_, path, faceIndex);
+    const FT_Face face = handle.Get();
+    if (face == nullptr || !FT_IS_SCALABLE(face)) {
         return std::nullopt;
     }
-    const auto* head = static_cast<const TT_Header*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_HEAD));
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_OS2));
-    const auto* hhea =
-        static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_HHEA));
-    const auto* post =
-        static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face.get(), FT_SFNT_POST));
+    const auto* head = static_cast<const TT_Header*>(FT_Get_Sfnt_Table(face, FT_SFNT_HEAD));
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
+    const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face, FT_SFNT_POST));
     if (head == nullptr || head->Units_Per_EM == 0 || os2 == nullptr || os2->version == 0xFFFF ||
         hhea == nullptr) {
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/linux/freetypeface.h"
 #include "platform/outlinemetrics.h"
 
 namespace platform {
@@ -8,16 +9,11 @@ namespace platform {
 // scaled the way the window system scales them for a font of the given character height.
 class FreeTypeOutlineMetrics : public OutlineMetricsSource {
 public:
-    FreeTypeOutlineMetrics();
-    ~FreeTypeOutlineMetrics() override;
-    FreeTypeOutlineMetrics(const FreeTypeOutlineMetrics&) = delete;
-    FreeTypeOutlineMetrics& operator=(const FreeTypeOutlineMetrics&) = delete;
-
     std::optional<OutlineMetrics> Get(const std::string& path, int faceIndex,
                                       int pixelHeight) override;
 
 private:
-    void* library_ = nullptr;  // FT_Library, kept out of the header
+    FreeTypeLibrary library_;
 };
 
 }  // namespace platform
