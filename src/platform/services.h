@@ -10,6 +10,8 @@ class FontChange;
 class Shell;
 class Trash;
 class OutlineMetricsSource;
+class FontFileLookup;
+class CharacterMap;
 
 // The services of the operating system, built once in main() (or by a test) and handed down
 // explicitly to what needs them. Pointers are not owned; any may be null where the caller
@@ -21,6 +23,8 @@ struct Services {
     Shell* shell = nullptr;
     Trash* trash = nullptr;
     OutlineMetricsSource* outlineMetrics = nullptr;
+    FontFileLookup* fontFiles = nullptr;
+    CharacterMap* characterMap = nullptr;
     ProcessEvents processEvents;
 };
 
