@@ -45,6 +45,7 @@ struct FileStatus {
     std::uint64_t size = 0;
     std::uint32_t permissions = 0;  // the mode's permission bits (07777)
     std::uint64_t device = 0;
+    std::uint64_t inode = 0;  // with device, tells whether two paths name one file
     FileTime modified;
 };
 

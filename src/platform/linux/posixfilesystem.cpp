@@ -37,6 +37,7 @@ void FillStatus(const struct stat& info, FileStatus& status) {
     status.size = static_cast<std::uint64_t>(info.st_size);
     status.permissions = static_cast<std::uint32_t>(info.st_mode & 07777);
     status.device = static_cast<std::uint64_t>(info.st_dev);
+    status.inode = static_cast<std::uint64_t>(info.st_ino);
     status.modified = {info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
 }
 
