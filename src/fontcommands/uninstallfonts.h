@@ -11,10 +11,10 @@ class TFileCopy;
 
 // How a removal runs, from the command that started it and the settings.
 struct TRemoveOptions {
-    bool uninstall = false;    // uninstall installed fonts; otherwise delete folder fonts
-    bool permanent = false;    // Shift was held: delete for good instead of into the trash
-    bool backup = true;        // "Backup": uninstall moves files into the backup folder
-    std::string backupFolder;  // "BackupPath", or the program folder + "uninstalled"
+    bool uninstall = false;         // uninstall installed fonts; otherwise delete folder fonts
+    bool permanent = false;         // Shift was held: delete for good instead of into the trash
+    bool backup = true;             // "Backup": uninstall moves files into the backup folder
+    std::string backupFolder = {};  // "BackupPath", or the program folder + "uninstalled"
 };
 
 // Asks the delete warning with caption and question; gives the dialog's result (6 = Yes).
