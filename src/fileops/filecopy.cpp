@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <new>
+#include <set>
 
 #include "fileops/fileerrors.h"
 #include "fileops/fileprogress.h"
@@ -13,6 +14,12 @@
 namespace {
 
 constexpr int kErrorAccessDenied = 5;
+// A copy written and waiting to be placed (never a result of an entry).
+constexpr int kPending = -2;
+// Copies wait for one sync of their volume together, up to these amounts: one wait for the
+// disk per group instead of one per file, while a group's bytes stay a modest part of memory.
+constexpr std::size_t kGroupFiles = 1024;
+constexpr std::uint64_t kGroupBytes = 256ull << 20;
 constexpr int kErrorFileExists = 80;
 constexpr int kErrorAlreadyExists = 183;
 
@@ -58,6 +65,8 @@ private:
 TFileCopy::TFileCopy(platform::FileSystem& files, platform::Dialogs& dialogs,
                      TCopyProgress* progress)
     : TFileFunction(files, dialogs), progress_(progress) {}
+
+TFileCopy::~TFileCopy() = default;
 
 bool TFileCopy::HasFreeSpace(const std::string& folder) {
     return CheckFreeSpace(folder) == 0;
@@ -153,10 +162,28 @@ void TFileCopy::RunEntries(const std::string& folder, bool move, const std::stri
         if ((Action & faRenamed) == 0) {
             target = AddToPath(folder, ExtractFileName(source));
         }
-        const int result = move ? MoveOne(source, target) : CopyOne(source, target);
+        // A name a waiting copy is about to take must be seen as taken.
+        if (PendingTarget(target) && !PlacePending(errorCaption, false)) {
+            break;
+        }
+        const int result =
+            move ? MoveOne(source, target) : CopyFile(source, target, true, true).result;
+        const std::uint32_t action = Action;
         ClearAction();
+        if (result == kPending) {
+            HoldPending(i, action);
+            if (GroupFull() && !PlacePending(errorCaption, i == count - 1)) {
+                break;
+            }
+            ++i;
+            continue;
+        }
         SetResult(i, result);
         if (result == kResultCancelled) {
+            break;
+        }
+        // The copies before a question are settled first, so it is asked about the present.
+        if (result > 0 && !PlacePending(errorCaption, false)) {
             break;
         }
         if (TargetExists(result)) {
@@ -171,6 +198,54 @@ void TFileCopy::RunEntries(const std::string& folder, bool move, const std::stri
         }
         ++i;
     }
+    PlacePending(errorCaption, true);
+}
+
+void TFileCopy::HoldPending(int index, std::uint32_t action) {
+    pendingBytes_ += GetFileSize(deferred_->Path());
+    pending_.push_back({index, std::move(deferred_), action});
+}
+
+bool TFileCopy::PendingTarget(const std::string& target) const {
+    for (const PendingCopy& copy : pending_) {
+        if (copy.temp->Target() == target) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TFileCopy::GroupFull() const {
+    return pending_.size() >= kGroupFiles || pendingBytes_ >= kGroupBytes;
+}
+
+bool TFileCopy::PlacePending(const std::string& errorCaption, bool last) {
+    if (pending_.empty()) {
+        return true;
+    }
+    std::set<std::string> folders;
+    int synced = 0;
+    for (const PendingCopy& copy : pending_) {
+        const std::string folder = FolderOf(copy.temp->Target());
+        if (synced == 0 && folders.insert(folder).second) {
+            synced = files_.SyncVolume(folder);
+        }
+    }
+    int firstFailure = 0;
+    for (PendingCopy& copy : pending_) {
+        const bool overwrite = (copy.action & faOverwrite) != 0;
+        const int result = synced != 0
+                               ? synced
+                               : copy.temp->Place(overwrite ? platform::RenameMode::Replace
+                                                            : platform::RenameMode::NoReplace);
+        SetResult(copy.index, result);
+        if (result != 0 && firstFailure == 0) {
+            firstFailure = result;
+        }
+    }
+    pending_.clear();  // copies not placed remove their files
+    pendingBytes_ = 0;
+    return firstFailure == 0 || AskContinue(dialogs_, firstFailure, errorCaption, last, Owner);
 }
 
 // False when the run must stop.
@@ -215,7 +290,7 @@ int TFileCopy::CopyOne(const std::string& source, const std::string& target) {
 }
 
 TFileCopy::CopyOutcome TFileCopy::CopyFile(const std::string& source, const std::string& target,
-                                           bool announce) {
+                                           bool announce, bool defer) {
     CopyOutcome outcome;
     TCopyProgress* progress = Progress();
     if (progress != nullptr && progress->CancelRequested()) {
@@ -254,12 +329,12 @@ TFileCopy::CopyOutcome TFileCopy::CopyFile(const std::string& source, const std:
         }
         outcome.replaced = true;
     }
-    outcome.result = CopyData(source, target, from);
+    outcome.result = CopyData(source, target, from, defer);
     return outcome;
 }
 
 int TFileCopy::CopyData(const std::string& source, const std::string& target,
-                        const platform::FileStatus& status) {
+                        const platform::FileStatus& status, bool defer) {
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[kBufferSize]);
     if (!buffer) {
         return kResultNoMemory;
@@ -269,8 +344,8 @@ int TFileCopy::CopyData(const std::string& source, const std::string& target,
     if (result != 0) {
         return result;
     }
-    TTempTarget temp(files_, target);
-    result = temp.Create();
+    auto temp = std::make_unique<TTempTarget>(files_, target);
+    result = temp->Create();
     TCopyProgress* progress = Progress();
     while (result == 0) {
         std::size_t got = 0;
@@ -278,7 +353,7 @@ int TFileCopy::CopyData(const std::string& source, const std::string& target,
         if (result != 0 || got == 0) {
             break;
         }
-        result = temp.Write(buffer.get(), got);
+        result = temp->Write(buffer.get(), got);
         if (result != 0) {
             break;
         }
@@ -291,12 +366,20 @@ int TFileCopy::CopyData(const std::string& source, const std::string& target,
         }
     }
     files_.Close(input);
-    if (result == 0) {
-        const bool overwrite = (Action & faOverwrite) != 0;
-        result = temp.Commit(
-            status, overwrite ? platform::RenameMode::Replace : platform::RenameMode::NoReplace);
+    if (result != 0) {
+        return result;
     }
-    return result;
+    if (defer) {
+        result = temp->Complete(status, false);
+        if (result == 0) {
+            deferred_ = std::move(temp);
+            return kPending;
+        }
+        return result;
+    }
+    const bool overwrite = (Action & faOverwrite) != 0;
+    return temp->Commit(
+        status, overwrite ? platform::RenameMode::Replace : platform::RenameMode::NoReplace);
 }
 
 int TFileCopy::MoveOne(const std::string& source, const std::string& target) {

@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "fileops/operation.h"
 
 class TCopyProgress;
+class TTempTarget;
 
 namespace platform {
 struct FileStatus;
@@ -33,6 +36,7 @@ public:
 
     // progress may be null (no window).
     TFileCopy(platform::FileSystem& files, platform::Dialogs& dialogs, TCopyProgress* progress);
+    ~TFileCopy() override;
 
     std::uint64_t TotalSize = 0;
     int TotalCount = 0;
@@ -51,6 +55,13 @@ private:
         bool sameFile = false;  // source and target were one file already
         bool replaced = false;  // an existing target was replaced
     };
+    // A copy whose bytes are written and which waits for the volume to be synced before it
+    // takes its name, together with others of the run.
+    struct PendingCopy {
+        int index = 0;
+        std::unique_ptr<TTempTarget> temp;
+        std::uint32_t action = 0;
+    };
 
     TCopyProgress* Progress() const { return ShowProgress ? progress_ : nullptr; }
     int CheckFreeSpace(const std::string& folder);
@@ -58,10 +69,18 @@ private:
     void BeginDisplay(const std::string& folder, bool byBytes);
     void RunEntries(const std::string& folder, bool move, const std::string& errorCaption);
     bool AskFileExists(int index, std::string& target);
-    // announce: show the file and count it (false when the move already did).
-    CopyOutcome CopyFile(const std::string& source, const std::string& target, bool announce);
+    // announce: show the file and count it (false when the move already did). defer: leave
+    // the written copy in deferred_ (result kPending) for a group placement.
+    CopyOutcome CopyFile(const std::string& source, const std::string& target, bool announce,
+                         bool defer = false);
     int CopyData(const std::string& source, const std::string& target,
-                 const platform::FileStatus& status);
+                 const platform::FileStatus& status, bool defer);
+    void HoldPending(int index, std::uint32_t action);
+    bool PendingTarget(const std::string& target) const;
+    bool GroupFull() const;
+    // Syncs the volumes of the pending copies once and gives each its name; asks whether to
+    // go on when one failed. False when the run must stop.
+    bool PlacePending(const std::string& errorCaption, bool last);
     int MoveOne(const std::string& source, const std::string& target);
     int MoveAcross(const std::string& source, const std::string& target, bool announce);
     void AnnounceMove(const std::string& source);
@@ -71,4 +90,7 @@ private:
     TCopyProgress* progress_;
     bool byBytes_ = true;
     int current_ = 0;
+    std::unique_ptr<TTempTarget> deferred_;
+    std::vector<PendingCopy> pending_;
+    std::uint64_t pendingBytes_ = 0;
 };

@@ -49,22 +49,28 @@ int TTempTarget::Write(const void* buffer, std::size_t size) {
     return files_.Write(handle_, buffer, size);
 }
 
-int TTempTarget::Commit(const platform::FileStatus& source, platform::RenameMode mode) {
+int TTempTarget::Complete(const platform::FileStatus& source, bool sync) {
     // The bytes are what matters: a file system without Unix permissions or times still
     // takes the font, so these two may fail.
     files_.SetPermissions(handle_, source.permissions);
     files_.SetModifiedTime(handle_, source.modified);
-    int result = files_.Sync(handle_);
+    // Without a sync of its own the file waits for one of its volume; its bytes may start
+    // on their way meanwhile (a failure to start shows in that sync).
+    const int synced = sync ? files_.Sync(handle_) : (files_.StartWriteback(handle_), 0);
     const int closed = files_.Close(handle_);
     handle_ = platform::FileSystem::kNoHandle;
-    if (result == 0) {
-        result = closed;
-    }
-    if (result == 0) {
-        result = files_.Rename(path_, target_, mode);
-    }
+    return synced != 0 ? synced : closed;
+}
+
+int TTempTarget::Place(platform::RenameMode mode) {
+    const int result = files_.Rename(path_, target_, mode);
     committed_ = result == 0;
     return result;
+}
+
+int TTempTarget::Commit(const platform::FileStatus& source, platform::RenameMode mode) {
+    const int result = Complete(source, true);
+    return result != 0 ? result : Place(mode);
 }
 
 void TTempTarget::Discard() {

@@ -20,11 +20,17 @@ public:
     // Creates the file under a free hidden name in the target's folder.
     int Create();
     int Write(const void* buffer, std::size_t size);
-    // Gives the file the source's permission bits and modification time, syncs and closes
-    // it, then renames it to the target, replacing it or failing with 183 when it exists.
+    // Gives the file the source's permission bits and modification time and closes it; with
+    // sync, its bytes are put on the disk first.
+    int Complete(const platform::FileStatus& source, bool sync);
+    // Renames the completed file to the target, replacing it or failing with 183 when it
+    // exists. Its bytes must be on the disk by now.
+    int Place(platform::RenameMode mode);
+    // Complete with sync, then Place.
     int Commit(const platform::FileStatus& source, platform::RenameMode mode);
 
     const std::string& Path() const { return path_; }
+    const std::string& Target() const { return target_; }
 
 private:
     void Discard();

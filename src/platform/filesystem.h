@@ -13,7 +13,9 @@ enum class FileCall {
     Read,
     Write,
     Sync,
+    StartWriteback,
     SyncFolder,
+    SyncVolume,
     Close,
     SetPermissions,
     SetModifiedTime,
@@ -75,8 +77,14 @@ public:
     virtual int Write(Handle handle, const void* buffer, std::size_t size) = 0;
     // Puts the file's data on the disk.
     virtual int Sync(Handle handle) = 0;
+    // Starts putting the file's data on the disk and returns at once, so the disk works
+    // while the next file is copied and a later sync has less to wait for.
+    virtual int StartWriteback(Handle handle) = 0;
     // Puts a folder's entries (names just renamed or removed) on the disk.
     virtual int SyncFolder(const std::string& folder) = 0;
+    // Puts everything written to the volume holding folder on the disk: one wait for many
+    // files instead of one each.
+    virtual int SyncVolume(const std::string& folder) = 0;
     virtual int Close(Handle handle) = 0;
     virtual int SetPermissions(Handle handle, std::uint32_t permissions) = 0;
     virtual int SetModifiedTime(Handle handle, const FileTime& time) = 0;

@@ -115,12 +115,29 @@ int FaultyFileSystem::Sync(Handle handle) {
     return Logged(FileCall::Sync, path, result);
 }
 
+int FaultyFileSystem::StartWriteback(Handle handle) {
+    const std::string path = PathOf(handle);
+    int result = Injected(FileCall::StartWriteback, path);
+    if (result == 0) {
+        result = inner_.StartWriteback(handle);
+    }
+    return Logged(FileCall::StartWriteback, path, result);
+}
+
 int FaultyFileSystem::SyncFolder(const std::string& folder) {
     int result = Injected(FileCall::SyncFolder, folder);
     if (result == 0) {
         result = inner_.SyncFolder(folder);
     }
     return Logged(FileCall::SyncFolder, folder, result);
+}
+
+int FaultyFileSystem::SyncVolume(const std::string& folder) {
+    int result = Injected(FileCall::SyncVolume, folder);
+    if (result == 0) {
+        result = inner_.SyncVolume(folder);
+    }
+    return Logged(FileCall::SyncVolume, folder, result);
 }
 
 int FaultyFileSystem::Close(Handle handle) {

@@ -194,8 +194,10 @@ TEST_F(FileCopyTest, CancelInTheMiddleOfAFileLeavesNoPartOfIt) {
 }
 
 // Faults in the middle of a file or on either end: the file fails with its code, the run
-// asks whether to go on, and no partial or temporary file is left.
+// asks whether to go on, and no partial or temporary file is left. Faults met while the
+// run's copies are placed together end both copies of the group.
 TEST_F(FileCopyTest, FaultsFailTheFileAndLeaveNothingBehind) {
+    using platform::MsgButtons;
     struct Case {
         const char* name;
         FileCall call;
@@ -203,14 +205,18 @@ TEST_F(FileCopyTest, FaultsFailTheFileAndLeaveNothingBehind) {
         const char* pathPart;
         int err;
         int expected;
+        MsgButtons firstQuestion;
+        bool laterDone;
     };
     const Case cases[] = {
-        {"disk full mid-file", FileCall::Write, 2, nullptr, ENOSPC, 112},
-        {"read error mid-file", FileCall::Read, 2, nullptr, EIO, 30},
-        {"source not readable", FileCall::OpenRead, 0, "/from/a.ttf", EACCES, 5},
-        {"target folder not writable", FileCall::CreateNew, 0, "/to/", EACCES, 5},
-        {"sync fails", FileCall::Sync, 1, nullptr, EIO, 30},
-        {"rename into place fails", FileCall::Rename, 1, nullptr, EROFS, 19},
+        {"disk full mid-file", FileCall::Write, 2, nullptr, ENOSPC, 112, MsgButtons::YesNo, true},
+        {"read error mid-file", FileCall::Read, 2, nullptr, EIO, 30, MsgButtons::YesNo, true},
+        {"source not readable", FileCall::OpenRead, 0, "/from/a.ttf", EACCES, 5, MsgButtons::YesNo,
+         true},
+        {"target folder not writable", FileCall::CreateNew, 0, "/to/", EACCES, 5, MsgButtons::YesNo,
+         false},
+        {"volume sync fails", FileCall::SyncVolume, 1, nullptr, EIO, 30, MsgButtons::Ok, false},
+        {"rename into place fails", FileCall::Rename, 1, nullptr, EROFS, 19, MsgButtons::Ok, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -234,13 +240,45 @@ TEST_F(FileCopyTest, FaultsFailTheFileAndLeaveNothingBehind) {
         run.CopyTo(own.Path() + "/to");
         EXPECT_EQ(run.Result(0), c.expected);
         ASSERT_GE(answers.Calls().size(), 1u);
-        EXPECT_EQ(answers.Calls()[0].buttons, platform::MsgButtons::YesNo);
+        EXPECT_EQ(answers.Calls()[0].buttons, c.firstQuestion);
         EXPECT_FALSE(Exists(own.Path() + "/to/a.ttf"));
         EXPECT_TRUE(testsupport::TemporaryFiles(own.Path()).empty());
         EXPECT_EQ(originals.Check(own.Path() + "/from"), "");
-        // Yes went on with the next file, unless the fault hit every file in the folder.
-        EXPECT_EQ(run.Done(1), c.call != FileCall::CreateNew);
+        EXPECT_EQ(run.Done(1), c.laterDone);
     }
+}
+
+TEST_F(FileCopyTest, CopiesOfARunWaitForOneSyncOfTheVolumeBeforeTakingTheirNames) {
+    copy.Files = {MakeFile(from, "a.ttf"), MakeFile(from, "b.ttf"), MakeFile(from, "c.ttf")};
+    copy.CopyTo(to);
+    EXPECT_EQ(files.CountOf(FileCall::SyncVolume), 1);
+    EXPECT_EQ(files.CountOf(FileCall::Sync), 0);
+    const int synced = files.IndexOf(FileCall::SyncVolume, to);
+    int renames = 0;
+    for (std::size_t i = 0; i < files.Log().size(); ++i) {
+        const auto& call = files.Log()[i];
+        if (call.kind == FileCall::Write) {
+            EXPECT_LT(static_cast<int>(i), synced);
+        }
+        if (call.kind == FileCall::Rename) {
+            EXPECT_GT(static_cast<int>(i), synced);
+            ++renames;
+        }
+    }
+    EXPECT_EQ(renames, 3);
+    EXPECT_TRUE(copy.Done(2));
+}
+
+TEST_F(FileCopyTest, TwoFilesOfOneNameMeetAsAClashThoughTheFirstStillWaits) {
+    fs::create_directories(from + "/sub");
+    copy.Files = {MakeFile(from, "a.ttf"), MakeFile(from + "/sub", "a.ttf")};
+    AnswerExists(faRenamed);
+    copy.CopyTo(to);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(copy.Done(0));
+    EXPECT_TRUE(copy.Done(1));
+    EXPECT_EQ(Bytes(to + "/a.ttf"), Bytes(from + "/a.ttf"));
+    EXPECT_EQ(Bytes(to + "/a-new.ttf"), Bytes(from + "/sub/a.ttf"));
 }
 
 TEST_F(FileCopyTest, AnErrorOnTheLastFileOffersOnlyOk) {

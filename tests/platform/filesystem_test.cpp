@@ -188,6 +188,8 @@ TEST_F(PosixFileSystemTest, FoldersAndVolumes) {
     EXPECT_EQ(files.MakeFolder(Path("new")), 183);
     EXPECT_EQ(files.MakeFolder(Path("a/b")), 2);
     EXPECT_EQ(files.SyncFolder(Path("new")), 0);
+    EXPECT_EQ(files.SyncVolume(Path("new")), 0);
+    EXPECT_EQ(files.SyncVolume(Path("missing")), 2);
     bool same = false;
     ASSERT_EQ(files.SameVolume(sandbox.Path(), Path("new"), same), 0);
     EXPECT_TRUE(same);

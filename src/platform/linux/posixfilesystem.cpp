@@ -110,12 +110,28 @@ int PosixFileSystem::Sync(Handle handle) {
     return ::fsync(handle) == 0 ? 0 : Fail(FileCall::Sync);
 }
 
+int PosixFileSystem::StartWriteback(Handle handle) {
+    return ::sync_file_range(handle, 0, 0, SYNC_FILE_RANGE_WRITE) == 0
+               ? 0
+               : Fail(FileCall::StartWriteback);
+}
+
 int PosixFileSystem::SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         return Fail(FileCall::SyncFolder);
     }
     const int result = ::fsync(fd) == 0 ? 0 : Fail(FileCall::SyncFolder);
+    ::close(fd);
+    return result;
+}
+
+int PosixFileSystem::SyncVolume(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return Fail(FileCall::SyncVolume);
+    }
+    const int result = ::syncfs(fd) == 0 ? 0 : Fail(FileCall::SyncVolume);
     ::close(fd);
     return result;
 }

@@ -20,7 +20,9 @@ public:
     int Read(Handle handle, void* buffer, std::size_t size, std::size_t& got) override;
     int Write(Handle handle, const void* buffer, std::size_t size) override;
     int Sync(Handle handle) override;
+    int StartWriteback(Handle handle) override;
     int SyncFolder(const std::string& folder) override;
+    int SyncVolume(const std::string& folder) override;
     int Close(Handle handle) override;
     int SetPermissions(Handle handle, std::uint32_t permissions) override;
     int SetModifiedTime(Handle handle, const FileTime& time) override;
