@@ -8,6 +8,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -198,8 +200,9 @@ BENCHMARK(BM_CopyEngineAgainstCpAndSync)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
-// A sandbox whose Fonts folder (known to its fontconfig) holds 1,000 fonts, links to the
-// corpus so that setting it up writes no font bytes.
+// A sandbox with its own fontconfig, the real services, the progress windows, the master
+// list and the view's list; 1,000 fonts are linked into it from the corpus, so setting it up
+// writes no font bytes.
 struct CommandWorld {
     Sandbox sandbox;
     platform::PosixFileSystem fileSystem;
@@ -211,6 +214,17 @@ struct CommandWorld {
     platform::Services services;
     TfCopying copying{nullptr, ProcessEvents};
     TfDeleting deleting{nullptr, ProcessEvents};
+    TFontList master{true, &services};
+    TFontList view{false, &services};
+    TFontCommandContext context{master,
+                                view,
+                                services,
+                                dialogs,
+                                fileSystem,
+                                &copying,
+                                &deleting,
+                                sandbox.HomeFolder(),
+                                sandbox.FontsFolder()};
 
     CommandWorld() {
         services.fontTable = &table;
@@ -224,24 +238,18 @@ struct CommandWorld {
             fs::create_hard_link(file, folder + "/" + fs::path(file).filename().string());
         }
     }
-    TFontCommandContext Context(TFontList& master, TFontList& view) {
-        return TFontCommandContext{master,
-                                   view,
-                                   services,
-                                   dialogs,
-                                   fileSystem,
-                                   &copying,
-                                   &deleting,
-                                   sandbox.HomeFolder(),
-                                   sandbox.FontsFolder()};
+    // Loads the master list in mode (folder mode shows folder), copies it into the view and
+    // marks every font there.
+    void ShowAllMarked(TFontListMode mode, const std::string& folder = {}) {
+        master.SetFolders(0, folder);
+        master.SetMode(mode);
+        view.Assign(master);
+        for (int i = 0; i < view.GetCount(); ++i) {
+            view.GetItems(i).SetSelected(true);
+        }
     }
+    std::string FontFolder() const { return sandbox.Path() + "/folder"; }
 };
-
-void MarkAll(TFontList& view) {
-    for (int i = 0; i < view.GetCount(); ++i) {
-        view.GetItems(i).SetSelected(true);
-    }
-}
 
 // What a command's run did: fonts handled, fontconfig refreshes and their time, time in the
 // font table. Counted from Begin(), after the lists were loaded.
@@ -266,103 +274,86 @@ private:
     int refreshes_ = 0;
 };
 
-// Uninstall 1,000 installed fonts with "Backup" on: each is moved into the backup folder,
-// the lists lose them, and fontconfig is refreshed once.
-void BM_Uninstall1000WithBackup(benchmark::State& state) {
+using CommandRun = std::function<int()>;
+
+// Each iteration prepares a fresh world and times only the command's run; after (when given)
+// adds figures of its own.
+void TimeCommandRuns(benchmark::State& state,
+                     const std::function<CommandRun(CommandWorld&)>& prepare,
+                     const std::function<void(benchmark::State&, CommandWorld&)>& after = {}) {
     for (auto _ : state) {
         state.PauseTiming();
         // Made and torn down (files removed, fontconfig reloaded) while the clock stands.
         {
             CommandWorld world;
-            world.LinkFonts(world.sandbox.FontsFolder());
-            TFontList master(true, &world.services);
-            TFontList view(false, &world.services);
-            master.SetMode(flmInstalled);
-            view.Assign(master);
-            MarkAll(view);
-            const TFontCommandContext context = world.Context(master, view);
-            TUninstallFonts command(
-                context,
-                {.uninstall = true, .backupFolder = world.sandbox.HomeFolder() + "uninstalled"},
-                [](const std::string&, const std::string&) { return platform::IdYes; });
+            const CommandRun run = prepare(world);
             CommandReport report(world);
             report.Begin();
             state.ResumeTiming();
-            const int handled = command.Run(0);
+            const int handled = run();
             state.PauseTiming();
             report.End(state, handled);
+            if (after) {
+                after(state, world);
+            }
         }
         state.ResumeTiming();
     }
+}
+
+int AnswerYes(const std::string&, const std::string&) {
+    return platform::IdYes;
+}
+
+// Uninstall 1,000 installed fonts with "Backup" on: each is moved into the backup folder,
+// the lists lose them, and fontconfig is refreshed once.
+void BM_Uninstall1000WithBackup(benchmark::State& state) {
+    TimeCommandRuns(state, [](CommandWorld& world) -> CommandRun {
+        world.LinkFonts(world.sandbox.FontsFolder());
+        world.ShowAllMarked(flmInstalled);
+        auto command = std::make_shared<TUninstallFonts>(
+            world.context,
+            TRemoveOptions{.uninstall = true,
+                           .backupFolder = world.sandbox.HomeFolder() + "uninstalled"},
+            AnswerYes);
+        return [command] { return command->Run(0); };
+    });
 }
 BENCHMARK(BM_Uninstall1000WithBackup)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Delete 1,000 fonts shown from a folder into the desktop's trash (the sandbox's).
 void BM_Delete1000ToTrash(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        // Made and torn down (files removed, fontconfig reloaded) while the clock stands.
-        {
-            CommandWorld world;
-            const std::string folder = world.sandbox.Path() + "/folder";
-            world.LinkFonts(folder);
-            TFontList master(true, &world.services);
-            TFontList view(false, &world.services);
-            master.SetFolders(0, folder);
-            master.SetMode(flmFolders);
-            view.Assign(master);
-            MarkAll(view);
-            const TFontCommandContext context = world.Context(master, view);
-            TUninstallFonts command(
-                context, {.uninstall = false},
-                [](const std::string&, const std::string&) { return platform::IdYes; });
-            CommandReport report(world);
-            report.Begin();
-            state.ResumeTiming();
-            const int handled = command.Run(0);
-            state.PauseTiming();
-            report.End(state, handled);
-        }
-        state.ResumeTiming();
-    }
+    TimeCommandRuns(state, [](CommandWorld& world) -> CommandRun {
+        world.LinkFonts(world.FontFolder());
+        world.ShowAllMarked(flmFolders, world.FontFolder());
+        auto command =
+            std::make_shared<TUninstallFonts>(world.context, TRemoveOptions{}, AnswerYes);
+        return [command] { return command->Run(0); };
+    });
 }
 BENCHMARK(BM_Delete1000ToTrash)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Install 1,000 fonts from a folder: copied (and synced) into the Fonts folder, fontconfig
-// refreshed once, then loaded into the font table.
+// Install 1,000 fonts from a folder: copied into the Fonts folder and synced, fontconfig
+// refreshed once, then loaded into the font table. cp and one sync of the same files is
+// measured after each run for comparison.
 void BM_Install1000(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        // Made and torn down (files removed, fontconfig reloaded) while the clock stands.
-        {
-            CommandWorld world;
-            const std::string folder = world.sandbox.Path() + "/folder";
-            world.LinkFonts(folder);
-            TFontList master(true, &world.services);
-            TFontList view(false, &world.services);
-            master.SetFolders(0, folder);
-            master.SetMode(flmFolders);
-            view.Assign(master);
-            MarkAll(view);
-            const TFontCommandContext context = world.Context(master, view);
-            TInstallFonts command(context);
+    TimeCommandRuns(
+        state,
+        [](CommandWorld& world) -> CommandRun {
+            world.LinkFonts(world.FontFolder());
+            world.ShowAllMarked(flmFolders, world.FontFolder());
             std::system("sync");
-            CommandReport report(world);
-            report.Begin();
-            state.ResumeTiming();
-            const int handled = command.Run(0);
-            state.PauseTiming();
-            report.End(state, handled);
-            // What writing the same bytes takes without the program, for comparison.
+            auto command = std::make_shared<TInstallFonts>(world.context);
+            return [command] { return command->Run(0); };
+        },
+        [](benchmark::State& state, CommandWorld& world) {
             const std::string copies = world.sandbox.Path() + "/cp";
             fs::create_directories(copies);
             std::system("sync");
             const auto start = Clock::now();
-            std::system(("cp -- " + folder + "/* " + copies + " && sync").c_str());
+            std::system(("cp -- " + world.FontFolder() + "/* " + copies + " && sync").c_str());
             state.counters["cp_sync_s"] = Seconds(start);
-        }
-        state.ResumeTiming();
-    }
+        });
 }
 BENCHMARK(BM_Install1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
