@@ -35,6 +35,8 @@ protected:
         addsBeforeRun = static_cast<int>(table.Adds().size());
         broadcastsBeforeRun = ordered.BroadcastCount();
     }
+    // The lists of the fixture outlive this class's members and still announce when cleared.
+    ~InstallTest() override { services.fontChange = &change; }
     int RunBroadcasts() const { return ordered.BroadcastCount() - broadcastsBeforeRun; }
     std::string Installed(const char* family) const {
         return sandbox.FontsFolder() + "/" + family + ".ttf";
