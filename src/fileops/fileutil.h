@@ -20,8 +20,8 @@ std::uint64_t GetFileSize(const std::string& path);
 // The mount point of the volume holding path (of its nearest existing ancestor when path
 // does not exist yet), ending in '/'.
 std::string RootPath(const std::string& path);
-// Free bytes of the volume holding path, all of them rather than only the caller's share;
-// 0 when the volume cannot be queried.
+// Free bytes of the volume holding path that the user may fill; 0 when the volume cannot be
+// queried.
 std::uint64_t GetDiskFreeSpaceA(const std::string& path);
 // folder + '/' + name, without doubling a trailing '/'; either part alone when the other is
 // empty.

@@ -28,6 +28,8 @@ int WinErrorFromErrno(int err, ErrnoContext context) {
             return 123;
         case ENOTEMPTY:
             return 145;
+        case EXDEV:
+            return 17;
         case EIO:
             return 30;
         case ECANCELED:
