@@ -87,6 +87,9 @@ QFont TSampleFontCache::Build(const platform::ResolvedFace& face, double pointSi
     font.setItalic((styles & fsItalic) != 0);
     font.setUnderline((styles & fsUnderline) != 0);
     font.setStrikeOut((styles & fsStrikeOut) != 0);
-    font.setStyleStrategy(strategy);
+    // A row shows its own face only: characters the face lacks show as its missing-glyph
+    // box rather than being filled in from other fonts, which would make every face without
+    // the sample's letters look the same.
+    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(strategy | QFont::NoFontMerging));
     return font;
 }

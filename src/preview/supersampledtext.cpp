@@ -18,13 +18,11 @@ int Mix(int dst, std::uint32_t src, std::uint32_t alpha) {
                             255);
 }
 
-// True when the font engine slants an upright face itself (italic asked of a face that has
-// none): its glyph images are then sheared, and only the outline knows their left edge.
-// The face's own style bits tell: OS/2 fsSelection (italic, oblique), else head macStyle.
-bool EngineSlanted(const QRawFont& font) {
-    if (font.style() == QFont::StyleNormal) {
-        return false;
-    }
+// True when the font engine slants font's face itself when italic is asked of it (the face
+// is upright): its glyph images are then sheared, and only the outline knows their left edge.
+// The face's own style bits tell: OS/2 fsSelection (italic, oblique), else head macStyle; the
+// font itself reports the style of the face, not the one asked for.
+bool EngineSlants(const QRawFont& font) {
     auto bigEndian16 = [](const QByteArray& table, int offset) {
         return (static_cast<unsigned>(static_cast<unsigned char>(table[offset])) << 8) |
                static_cast<unsigned char>(table[offset + 1]);
@@ -87,7 +85,7 @@ void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, const QSt
         const QList<QPointF> positions = run.positions();
         // Positions are relative to the line's top; the text sits on the row's baseline.
         const double shift = bigAscent - line.ascent();
-        const bool slanted = EngineSlanted(font);
+        const bool slanted = bigFont.style() != QFont::StyleNormal && EngineSlants(font);
         for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
             const QRectF box = font.boundingRect(glyphs[i]);
             // A broken face (an em of a few units) makes glyphs tens of thousands of pixels

@@ -13,9 +13,9 @@
 // The anti-aliased sample renderer: the text is drawn bi-level at four times its size, and
 // every 4 x 4 block of that drawing becomes the coverage (alpha) of one output pixel in the
 // text colour. The large drawing is composed from the face's own bi-level glyph bitmaps
-// (shaped by Qt's text layout, fallback faces included), which is several times faster than
-// filling glyph outlines at that size. The coverage of the last rows drawn is kept (a few
-// kilobytes each, a bounded number of them), so repaints and focus moves only blend again.
+// (shaped by Qt's text layout), which is several times faster than filling glyph outlines at
+// that size. The coverage of the last rows drawn is kept (a few kilobytes each, a bounded
+// number of them), so repaints and focus moves only blend again.
 class TSupersampledText {
 public:
     static constexpr int kScale = 4;

@@ -1,0 +1,99 @@
+#include <QApplication>
+#include <QImage>
+#include <string>
+#include <vector>
+
+#include "platform/linux/qtfonttable.h"
+#include "support/drawablefontbuilder.h"
+#include "support/sandbox.h"
+#include "viewfixture.h"
+
+namespace {
+
+constexpr const char* kDejaVu = "/usr/share/fonts/truetype/dejavu/";
+
+// Pixels darker than mid-grey.
+int Ink(const QImage& image) {
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+}  // namespace
+
+// Rows of real and built faces, drawn through the real font table, black on white.
+class SampleFaces : public ::testing::Test {
+protected:
+    void SetUp() override {
+        services.fontTable = &table;
+        view = std::make_unique<TXFontListView>(services);
+        view->SetBorderSingle(false);
+        view->resize(900, 500);
+        view->show();
+        view->SetColor(0xFFFFFF);
+        view->SetTextColor(0);
+    }
+    void TearDown() override {
+        view.reset();
+        for (const std::string& path : files) {
+            table.RemoveFontFile(path);
+        }
+    }
+
+    void AddRow(const std::string& path) {
+        ASSERT_EQ(table.AddFontFile(path), 0) << path;
+        files.push_back(path);
+        auto* record = new TFontInfo;
+        record->SetFileName(path);
+        view->Items().Add(record);
+    }
+    void AddDejaVu(const std::string& file) {
+        AddRow(sandbox.CopyFile(kDejaVu + file, "fonts/" + file));
+    }
+    void AddBuilt(const testsupport::DrawableFontBuilder& font, const std::string& file) {
+        AddRow(sandbox.WriteFile("fonts/" + file, font.Build()));
+    }
+
+    QImage Pixels() {
+        QApplication::processEvents();
+        return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // Where row's sample line goes (the header height is known after a paint).
+    QRect SampleArea(int row) const {
+        const int ih = view->ItemHeight();
+        const int hh = view->HeaderHeight();
+        return QRect(10, row * ih + hh, view->viewport()->width() - 12, ih - hh - 4);
+    }
+    QImage SampleOf(int row) {
+        const QImage image = Pixels();
+        return image.copy(SampleArea(row));
+    }
+
+    Sandbox sandbox;
+    platform::QtFontTable table;
+    platform::Services services;
+    std::unique_ptr<TXFontListView> view;
+    std::vector<std::string> files;
+};
+
+TEST_F(SampleFaces, AFaceWithoutTheSampleLettersShowsItsOwnMissingGlyphs) {
+    // Two faces with only a Thai letter, one with a hollow box for what it lacks and one
+    // that draws nothing then, beside a face that has every Latin letter.
+    AddBuilt(testsupport::DrawableFontBuilder("Thai Boxed", "Regular").Characters("ก"),
+             "boxed.ttf");
+    AddBuilt(testsupport::DrawableFontBuilder("Thai Blank", "Regular")
+                 .Characters("ก")
+                 .EmptyMissingGlyph(),
+             "blank.ttf");
+    AddDejaVu("DejaVuSans.ttf");
+    for (const bool antiAlias : {false, true}) {
+        view->SetAntiAlias(antiAlias);
+        EXPECT_GT(Ink(SampleOf(0)), 0) << antiAlias;
+        EXPECT_EQ(Ink(SampleOf(1)), 0) << antiAlias;
+        EXPECT_GT(Ink(SampleOf(2)), 0) << antiAlias;
+    }
+}
