@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr const char* kDejaVu = "/usr/share/fonts/truetype/dejavu/";
+constexpr const char* kSample = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
 
 // Pixels darker than mid-grey.
 int Ink(const QImage& image) {
@@ -21,6 +23,17 @@ int Ink(const QImage& image) {
         }
     }
     return ink;
+}
+
+// Pixels that differ between two images of one size.
+int Differences(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 }  // namespace
@@ -79,6 +92,31 @@ protected:
     std::unique_ptr<TXFontListView> view;
     std::vector<std::string> files;
 };
+
+TEST_F(SampleFaces, AntiAliasedSampleOfATallFaceStaysInItsSampleArea) {
+    // A line three and a half ems high is more than twice a row's height at 72 points.
+    const auto tall = [](const char* family) {
+        return testsupport::DrawableFontBuilder(family, "Regular")
+            .Characters(kSample)
+            .LineMetrics(2500, 1000);
+    };
+    AddBuilt(tall("Tall One"), "tallone.ttf");
+    AddBuilt(tall("Tall Two"), "talltwo.ttf");
+    view->SetFontSize(72);
+    view->resize(900, 2 * view->ItemHeight());
+    QImage plain = Pixels();
+    view->SetAntiAlias(true);
+    QImage smooth = Pixels();
+    EXPECT_GT(Ink(smooth.copy(SampleArea(1))), 0);
+    // Outside the sample areas (name bands, margins, the gap below each line) nothing moves.
+    for (QImage* image : {&plain, &smooth}) {
+        QPainter painter(image);
+        painter.fillRect(SampleArea(0), Qt::red);
+        painter.fillRect(SampleArea(1), Qt::red);
+    }
+    ASSERT_EQ(smooth.size(), plain.size());
+    EXPECT_EQ(Differences(smooth, plain), 0);
+}
 
 TEST_F(SampleFaces, AFaceWithoutTheSampleLettersShowsItsOwnMissingGlyphs) {
     // Two faces with only a Thai letter, one with a hollow box for what it lacks and one
