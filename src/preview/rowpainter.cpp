@@ -200,9 +200,13 @@ void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, i
     }
     smoothRow_.fill(BgrToColor(settings_.color));
     const int skipped = shown.top() - top;
-    const int width = TSampleFontCache::Width(face, settings_.text + QLatin1Char(' '));
-    supersampler_.Render(smoothRow_, 0, face.key, face.font,
-                         face.ascent - skipped * TSupersampledText::kScale, width, settings_.text,
-                         settings_.textColor);
+    const TSupersampledText::LargeFace large{
+        face.key,
+        face.font,
+        face.ascent - skipped * TSupersampledText::kScale,
+        TSampleFontCache::Width(face, settings_.text + QLatin1Char(' ')),
+        face.boldStrength,
+        face.boldAdvance};
+    supersampler_.Render(smoothRow_, 0, large, settings_.text, settings_.textColor);
     painter.drawImage(shown.topLeft(), smoothRow_);
 }

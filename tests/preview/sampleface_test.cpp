@@ -36,6 +36,18 @@ int Differences(const QImage& a, const QImage& b) {
     return count;
 }
 
+// The column of the rightmost pixel darker than mid-grey, -1 when there is none.
+int InkEnd(const QImage& image) {
+    for (int x = image.width() - 1; x >= 0; --x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+
 }  // namespace
 
 // Rows of real and built faces, drawn through the real font table, black on white.
@@ -85,6 +97,14 @@ protected:
         const QImage image = Pixels();
         return image.copy(SampleArea(row));
     }
+    // Dark pixels of row's sample drawn bold, for every one drawn regular.
+    double BoldInkShare(int row) {
+        view->SetFontStyle(0);
+        const int regular = Ink(SampleOf(row));
+        view->SetFontStyle(fsBold);
+        const int bold = Ink(SampleOf(row));
+        return regular == 0 ? 0 : static_cast<double>(bold) / regular;
+    }
 
     Sandbox sandbox;
     platform::QtFontTable table;
@@ -92,6 +112,34 @@ protected:
     std::unique_ptr<TXFontListView> view;
     std::vector<std::string> files;
 };
+
+TEST_F(SampleFaces, AntiAliasedBoldIsAsHeavyAndAsWideAsPlainBold) {
+    // The font engine makes up a bold the face lacks under 64 pixels (48 points at 96 dots
+    // per inch), wider by a fraction of a pixel per letter, and leaves faces with a bold of
+    // their own and monospaced faces as they are.
+    AddDejaVu("DejaVuMathTeXGyre.ttf");
+    AddDejaVu("DejaVuSans-Bold.ttf");
+    AddDejaVu("DejaVuSansMono.ttf");
+    view->SetText("HAMBURGEFONSTIV");
+    for (const int size : {16, 48}) {
+        view->SetFontSize(size);
+        for (int row = 0; row < 3; ++row) {
+            view->SetAntiAlias(false);
+            const double plain = BoldInkShare(row);
+            const int plainEnd = InkEnd(SampleOf(row));
+            view->SetAntiAlias(true);
+            const double smooth = BoldInkShare(row);
+            EXPECT_NEAR(smooth, plain, 0.15) << "row " << row << " at " << size << " points";
+            // Advances rounded to whole pixels at the sample size add up differently from
+            // those at four times the size, by a pixel or two per ten letters.
+            EXPECT_NEAR(InkEnd(SampleOf(row)), plainEnd, 2 + plainEnd / 50)
+                << "row " << row << " at " << size << " points";
+            if (row == 0 && size == 16) {
+                EXPECT_GT(plain, 1.3);
+            }
+        }
+    }
+}
 
 TEST_F(SampleFaces, AntiAliasedSampleOfATallFaceStaysInItsSampleArea) {
     // A line three and a half ems high is more than twice a row's height at 72 points.
