@@ -57,8 +57,9 @@ SampleFace& TSampleFontCache::Get(const std::string& faceName, int pointSize, st
     }
     const QFontMetrics metrics(face.font);
     face.ascent = metrics.ascent();
-    face.height = metrics.height();
-    if (scale > 1) {
+    if (scale == 1) {
+        face.height = metrics.height();
+    } else {
         const QFont plain = Build(resolved, pointSize, styles, QFont::NoAntialias);
         face.height = QFontMetrics(plain).height();
         if ((styles & fsBold) != 0) {

@@ -15,5 +15,5 @@ bool EngineSlants(const QRawFont& font);
 // How far the engine thickens font's glyphs, in font's pixels, when bold is asked of font's
 // face drawn at 1 / scale of font's size: a face neither marked bold nor of weight 700 or
 // more, not monospaced and under 64 pixels high, gains a 24th of its size to the right and
-// upwards (and as much advance per glyph). 0 when the engine draws the face as it is.
+// upwards. 0 when the engine draws the face as it is.
 double EngineBoldStrength(const QRawFont& font, int scale);
