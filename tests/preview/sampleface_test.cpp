@@ -115,8 +115,8 @@ protected:
 
 TEST_F(SampleFaces, AntiAliasedBoldIsAsHeavyAndAsWideAsPlainBold) {
     // The font engine makes up a bold the face lacks under 64 pixels (48 points at 96 dots
-    // per inch), wider by a fraction of a pixel per letter, and leaves faces with a bold of
-    // their own and monospaced faces as they are.
+    // per inch), with hinted advances (as here) wider by about a pixel per letter, and leaves
+    // faces with a bold of their own and monospaced faces as they are.
     AddDejaVu("DejaVuMathTeXGyre.ttf");
     AddDejaVu("DejaVuSans-Bold.ttf");
     AddDejaVu("DejaVuSansMono.ttf");
