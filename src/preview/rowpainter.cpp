@@ -151,11 +151,15 @@ void TRowPainter::DrawFileInfo(QPainter& painter, const TFontInfo& record, int y
     painter.drawText(box, kTextFlags | Qt::AlignLeft, text);
 }
 
+QRect TRowPainter::SampleArea(int y) const {
+    return QRect(10, y + settings_.headerHeight, settings_.width - 2 - 10,
+                 settings_.itemHeight - 4 - settings_.headerHeight);
+}
+
 void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, int y) {
     const SampleFace& face =
         fonts_.Plain(record.FullName(), settings_.fontSize, settings_.fontStyle);
-    const QRect box(10, y + settings_.headerHeight, settings_.width - 2 - 10,
-                    settings_.itemHeight - 4 - settings_.headerHeight);
+    const QRect box = SampleArea(y);
     painter.save();
     painter.setClipRect(box);
     painter.setFont(face.font);
@@ -167,35 +171,42 @@ void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, in
 void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y) {
     SampleFace& face = fonts_.Scaled(record.FullName(), settings_.fontSize, settings_.fontStyle,
                                      TSupersampledText::kScale);
-    if (face.height <= 0 || settings_.width <= 0) {
+    if (face.height <= 0) {
         return;
     }
-    int top = y + settings_.headerHeight +
-              (settings_.itemHeight - settings_.headerHeight - face.height - 4) / 2;
-    // A broken face can claim a line hundreds of thousands of pixels high (vertical metrics at
-    // the limits of their fields), which no bitmap of that size survives; only the part that
-    // lands on the paint device is rendered then. Ordinary faces keep their whole bitmap, so
-    // its rendering is reused wherever the row sits.
-    int skipped = 0;
-    int rows = face.height;
+    const int top = y + settings_.headerHeight +
+                    (settings_.itemHeight - settings_.headerHeight - face.height - 4) / 2;
+    // The picture keeps to the sample area as the plain sample does, so a face whose line is
+    // taller than the row leaves its name band and the rows around it alone; only that part
+    // is rendered, and the part cut off depends on the face alone, so its rendering is reused
+    // wherever the row sits.
+    const QRect box = SampleArea(y);
+    QRect shown = box & QRect(box.left(), top, box.width(), face.height);
+    // A broken face can claim a line hundreds of thousands of pixels high (vertical metrics
+    // at the limits of their fields), and when it stands in for the control's own font the
+    // rows are that high too; no bitmap of that size survives, so only the part that lands on
+    // the paint device is rendered then.
     const QPaintDevice* device = painter.device();
     const int deviceHeight =
         static_cast<int>(std::ceil(device->height() / device->devicePixelRatioF()));
-    if (rows > deviceHeight) {
-        skipped = std::clamp(-top, 0, rows);
-        rows = std::clamp(deviceHeight - std::max(top, 0), 0, rows - skipped);
-        top += skipped;
+    if (shown.height() > deviceHeight) {
+        shown &= QRect(0, 0, settings_.width, deviceHeight);
     }
-    if (rows <= 0) {
+    if (shown.isEmpty()) {
         return;
     }
-    if (smoothRow_.width() != settings_.width || smoothRow_.height() != rows) {
-        smoothRow_ = QImage(settings_.width, rows, QImage::Format_RGB32);
+    if (smoothRow_.size() != shown.size()) {
+        smoothRow_ = QImage(shown.size(), QImage::Format_RGB32);
     }
     smoothRow_.fill(BgrToColor(settings_.color));
-    const int width = TSampleFontCache::Width(face, settings_.text + QLatin1Char(' '));
-    supersampler_.Render(smoothRow_, 10, face.key, face.font,
-                         face.ascent - skipped * TSupersampledText::kScale, width, settings_.text,
-                         settings_.textColor);
-    painter.drawImage(0, top, smoothRow_);
+    const int skipped = shown.top() - top;
+    const TSupersampledText::LargeFace large{
+        face.key,
+        face.font,
+        face.ascent - skipped * TSupersampledText::kScale,
+        TSampleFontCache::Width(face, settings_.text + QLatin1Char(' ')),
+        face.boldStrength,
+        face.boldAdvance};
+    supersampler_.Render(smoothRow_, 0, large, settings_.text, settings_.textColor);
+    painter.drawImage(shown.topLeft(), smoothRow_);
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <QRegion>
 #include <QSize>
 #include <QString>
@@ -61,6 +62,8 @@ private:
     void DrawBand(QPainter& painter, int y, BandKind kind) const;
     void DrawName(QPainter& painter, const TFontInfo& record, int y, bool focused) const;
     void DrawFileInfo(QPainter& painter, const TFontInfo& record, int y, bool focused) const;
+    // Where the sample line goes in the row whose top is at y; it never draws outside.
+    QRect SampleArea(int y) const;
     void DrawPlainSample(QPainter& painter, const TFontInfo& record, int y);
     void DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y);
 

@@ -1,8 +1,12 @@
 #include "preview/samplefontcache.h"
 
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
+#include "preview/syntheticstyle.h"
 #include "preview/xfontlistview.h"
 
 TSampleFontCache::TSampleFontCache(platform::FontTable* table, std::size_t faceLimit)
@@ -21,7 +25,8 @@ SampleFace& TSampleFontCache::Scaled(const std::string& faceName, int pointSize,
 int TSampleFontCache::Width(SampleFace& face, const QString& text) {
     if (face.width < 0 || face.measured != text) {
         face.measured = text;
-        face.width = QFontMetrics(face.font).horizontalAdvance(text);
+        face.width = QFontMetrics(face.font).horizontalAdvance(text) +
+                     static_cast<int>(std::ceil(face.boldAdvance * text.size()));
     }
     return face.width;
 }
@@ -52,10 +57,33 @@ SampleFace& TSampleFontCache::Get(const std::string& faceName, int pointSize, st
     }
     const QFontMetrics metrics(face.font);
     face.ascent = metrics.ascent();
-    face.height =
-        scale == 1 ? metrics.height()
-                   : QFontMetrics(Build(resolved, pointSize, styles, QFont::NoAntialias)).height();
+    if (scale == 1) {
+        face.height = metrics.height();
+    } else {
+        const QFont plain = Build(resolved, pointSize, styles, QFont::NoAntialias);
+        face.height = QFontMetrics(plain).height();
+        if ((styles & fsBold) != 0) {
+            MatchMadeUpBold(face, plain, scale);
+        }
+    }
     return faces_.Insert(key, std::move(face));
+}
+
+// The engine makes up a bold the face lacks for the plain sample but not at the large size:
+// the strokes grow thicker, and the advances grow with them where the plain sample uses
+// hinted advances rather than the face's design advances (the desktop's hinting settings
+// decide), so the added advance is measured on the plain sample itself.
+void TSampleFontCache::MatchMadeUpBold(SampleFace& face, const QFont& plain, int scale) {
+    face.boldStrength = EngineBoldStrength(QRawFont::fromFont(face.font), scale);
+    if (face.boldStrength <= 0) {
+        return;
+    }
+    QFont regular = plain;
+    regular.setBold(false);
+    const QString probe(8, QLatin1Char('H'));
+    const double added = QFontMetricsF(plain).horizontalAdvance(probe) -
+                         QFontMetricsF(regular).horizontalAdvance(probe);
+    face.boldAdvance = std::max(0.0, added * scale / probe.size());
 }
 
 const platform::ResolvedFace& TSampleFontCache::Resolve(const std::string& faceName) {
@@ -87,6 +115,9 @@ QFont TSampleFontCache::Build(const platform::ResolvedFace& face, double pointSi
     font.setItalic((styles & fsItalic) != 0);
     font.setUnderline((styles & fsUnderline) != 0);
     font.setStrikeOut((styles & fsStrikeOut) != 0);
-    font.setStyleStrategy(strategy);
+    // A row shows its own face only: characters the face lacks show as its missing-glyph
+    // box rather than being filled in from other fonts, which would make every face without
+    // the sample's letters look the same.
+    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(strategy | QFont::NoFontMerging));
     return font;
 }

@@ -18,6 +18,10 @@ struct SampleFace {
     int ascent = 0;    // of font itself
     QString measured;  // the text whose width is stored below
     int width = -1;    // advance of measured, in font's pixels
+    // For scaled faces, in font's pixels: how much the engine thickens the face at pointSize
+    // when it makes up a bold, and how much wider that makes each glyph's advance there.
+    double boldStrength = 0;
+    double boldAdvance = 0;
 };
 
 // Fonts for the samples: each face name resolved once through the font table to the exact
@@ -36,7 +40,8 @@ public:
     // The face at scale times pointSize for the supersampling renderer; height is still
     // that of the face at pointSize, so the caller knows the size of the reduced result.
     SampleFace& Scaled(const std::string& faceName, int pointSize, std::uint8_t styles, int scale);
-    // Advance width of text in face's font, remembered for the last text measured.
+    // Advance width of text in face's font, with room for the advance emboldening adds,
+    // remembered for the last text measured.
     static int Width(SampleFace& face, const QString& text);
 
     // Forgets every resolution, e.g. after fonts were added to or removed from the table.
@@ -48,6 +53,7 @@ private:
     const platform::ResolvedFace& Resolve(const std::string& faceName);
     QFont Build(const platform::ResolvedFace& face, double pointSize, std::uint8_t styles,
                 QFont::StyleStrategy strategy) const;
+    static void MatchMadeUpBold(SampleFace& face, const QFont& plain, int scale);
 
     platform::FontTable* table_;
     TLruCache<platform::ResolvedFace> resolved_;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "preview/syntheticstyle.h"
+
 namespace {
 
 constexpr int kBlock = TSupersampledText::kScale * TSupersampledText::kScale;
@@ -18,62 +20,36 @@ int Mix(int dst, std::uint32_t src, std::uint32_t alpha) {
                             255);
 }
 
-// True when the font engine slants an upright face itself (italic asked of a face that has
-// none): its glyph images are then sheared, and only the outline knows their left edge.
-// The face's own style bits tell: OS/2 fsSelection (italic, oblique), else head macStyle.
-bool EngineSlanted(const QRawFont& font) {
-    if (font.style() == QFont::StyleNormal) {
-        return false;
-    }
-    auto bigEndian16 = [](const QByteArray& table, int offset) {
-        return (static_cast<unsigned>(static_cast<unsigned char>(table[offset])) << 8) |
-               static_cast<unsigned char>(table[offset + 1]);
-    };
-    constexpr int kFsSelection = 62;
-    constexpr unsigned kItalicOrOblique = 0x0001u | 0x0200u;
-    const QByteArray os2 = font.fontTable("OS/2");
-    if (os2.size() >= kFsSelection + 2) {
-        return (bigEndian16(os2, kFsSelection) & kItalicOrOblique) == 0;
-    }
-    constexpr int kMacStyle = 44;
-    const QByteArray head = font.fontTable("head");
-    if (head.size() >= kMacStyle + 2) {
-        return (bigEndian16(head, kMacStyle) & 0x0002u) == 0;
-    }
-    return false;
-}
-
 }  // namespace
 
-void TSupersampledText::Render(QImage& target, int x, const std::string& faceKey,
-                               const QFont& bigFont, int bigAscent, int bigWidth,
-                               const QString& text, std::uint32_t textColor) {
+void TSupersampledText::Render(QImage& target, int x, const LargeFace& face, const QString& text,
+                               std::uint32_t textColor) {
     // One spare block past the text's advance, so overhanging glyph edges are kept; nothing
     // beyond the target's right edge is drawn at all.
-    const int columns = std::min(bigWidth / kScale + 1, target.width() - x);
+    const int columns = std::min(face.width / kScale + 1, target.width() - x);
     const int rows = target.height();
     if (columns <= 0 || rows <= 0) {
         return;
     }
-    std::string key = faceKey;
+    std::string key(face.key);
     key.push_back('\0');
     key += text.toStdString();
     key.push_back('\0');
-    key += std::to_string(columns) + 'x' + std::to_string(rows) + '@' + std::to_string(bigAscent);
+    key += std::to_string(columns) + 'x' + std::to_string(rows) + '@' + std::to_string(face.ascent);
     const Mask* mask = masks_.Find(key);
     if (mask == nullptr) {
         width_ = columns * kScale;
         height_ = rows * kScale;
         large_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-        DrawLarge(bigFont, bigAscent, text);
+        DrawLarge(face, text);
         mask = &masks_.Insert(key, Reduce(columns, rows));
     }
     Blend(*mask, target, x, textColor);
 }
 
-void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, const QString& text) {
+void TSupersampledText::DrawLarge(const LargeFace& face, const QString& text) {
     std::fill(large_.begin(), large_.end(), 0);
-    QTextLayout layout(text, bigFont);
+    QTextLayout layout(text, face.font);
     layout.setCacheEnabled(false);
     layout.beginLayout();
     QTextLine line = layout.createLine();
@@ -81,44 +57,60 @@ void TSupersampledText::DrawLarge(const QFont& bigFont, int bigAscent, const QSt
     if (!line.isValid()) {
         return;
     }
+    // Positions are relative to the line's top; the text sits on the row's baseline.
+    const double shift = face.ascent - line.ascent();
+    std::vector<Line> lines;
+    double extra = 0;
     for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont font = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        // Positions are relative to the line's top; the text sits on the row's baseline.
-        const double shift = bigAscent - line.ascent();
-        const bool slanted = EngineSlanted(font);
-        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-            const QRectF box = font.boundingRect(glyphs[i]);
-            // A broken face (an em of a few units) makes glyphs tens of thousands of pixels
-            // across, whose images would take gigabytes; such a glyph's outline is filled into
-            // the drawing instead, clipped to it.
-            if (box.width() * box.height() > static_cast<double>(width_) * height_) {
-                FillOutline(font.pathForGlyph(glyphs[i]).translated(positions[i].x(),
-                                                                    positions[i].y() + shift));
-                continue;
-            }
-            const QImage image = font.alphaMapForGlyph(glyphs[i], QRawFont::PixelAntialiasing);
-            const double inkLeft =
-                slanted ? font.pathForGlyph(glyphs[i]).boundingRect().left() : box.left();
-            const int left = static_cast<int>(std::floor(positions[i].x() + inkLeft));
-            const int top = static_cast<int>(std::lround(positions[i].y() + shift + box.top()));
-            DrawGlyph(image, left, top);
-        }
-        if (positions.isEmpty() || (!run.underline() && !run.strikeOut())) {
+        DrawRun(run, face, shift, extra, lines);
+    }
+    // Whole large pixels, rounded down, keep the smoothed bold nearest the plain one's weight.
+    Embolden(static_cast<int>(face.boldStrength));
+    for (const Line& decoration : lines) {
+        DrawLine(decoration);
+    }
+}
+
+// Draws the glyphs of run, each moved right by the advance emboldening added before it (extra,
+// which grows by the face's bold advance per glyph), and notes its underline and strike-out.
+void TSupersampledText::DrawRun(const QGlyphRun& run, const LargeFace& face, double shift,
+                                double& extra, std::vector<Line>& lines) {
+    const QRawFont font = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    const bool slanted = face.font.style() != QFont::StyleNormal && EngineSlants(font);
+    const double extraBefore = extra;
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+        const double x = positions[i].x() + extra;
+        extra += face.boldAdvance;
+        const QRectF box = font.boundingRect(glyphs[i]);
+        // A broken face (an em of a few units) makes glyphs tens of thousands of pixels
+        // across, whose images would take gigabytes; such a glyph's outline is filled into
+        // the drawing instead, clipped to it.
+        if (box.width() * box.height() > static_cast<double>(width_) * height_) {
+            FillOutline(font.pathForGlyph(glyphs[i]).translated(x, positions[i].y() + shift));
             continue;
         }
-        const int baseline = bigAscent;
-        const int thickness = std::max(1, static_cast<int>(std::lround(font.lineThickness())));
-        const int left = static_cast<int>(positions.first().x());
-        const int right = static_cast<int>(run.boundingRect().right());
-        if (run.underline()) {
-            DrawLine(baseline + static_cast<int>(std::lround(font.underlinePosition())), thickness,
-                     left, right);
-        }
-        if (run.strikeOut()) {
-            DrawLine(baseline - static_cast<int>(font.ascent() / 3), thickness, left, right);
-        }
+        const QImage image = font.alphaMapForGlyph(glyphs[i], QRawFont::PixelAntialiasing);
+        const double inkLeft =
+            slanted ? font.pathForGlyph(glyphs[i]).boundingRect().left() : box.left();
+        const int left = static_cast<int>(std::floor(x + inkLeft));
+        const int top = static_cast<int>(std::lround(positions[i].y() + shift + box.top()));
+        DrawGlyph(image, left, top);
+    }
+    if (positions.isEmpty() || (!run.underline() && !run.strikeOut())) {
+        return;
+    }
+    const int thickness = std::max(1, static_cast<int>(std::lround(font.lineThickness())));
+    const int left = static_cast<int>(positions.first().x() + extraBefore);
+    const int right = static_cast<int>(run.boundingRect().right() + extra);
+    if (run.underline()) {
+        lines.push_back({face.ascent + static_cast<int>(std::lround(font.underlinePosition())),
+                         thickness, left, right});
+    }
+    if (run.strikeOut()) {
+        lines.push_back(
+            {face.ascent - static_cast<int>(font.ascent() / 3), thickness, left, right});
     }
 }
 
@@ -154,10 +146,43 @@ void TSupersampledText::FillOutline(const QPainterPath& outline) {
     painter.fillPath(outline, Qt::white);
 }
 
-void TSupersampledText::DrawLine(int top, int thickness, int left, int right) {
-    const int fromX = std::max(0, left);
-    const int toX = std::min(width_, right);
-    for (int y = std::max(0, top); y < std::min(height_, top + thickness); ++y) {
+// Thickens the glyphs as the engine's emboldening does: every ink pixel also inks the
+// strength pixels to its right and above it.
+void TSupersampledText::Embolden(int strength) {
+    if (strength <= 0) {
+        return;
+    }
+    const auto columns = static_cast<std::size_t>(width_);
+    for (int y = 0; y < height_; ++y) {
+        std::uint8_t* line = large_.data() + static_cast<std::size_t>(y) * columns;
+        int owed = 0;  // pixels still to ink after the last ink seen
+        for (std::size_t x = 0; x < columns; ++x) {
+            if (line[x] != 0) {
+                owed = strength;
+            } else if (owed > 0) {
+                line[x] = 255;
+                --owed;
+            }
+        }
+    }
+    std::vector<int> owed(columns, 0);  // per column, lines still to ink above the last ink
+    for (int y = height_ - 1; y >= 0; --y) {
+        std::uint8_t* line = large_.data() + static_cast<std::size_t>(y) * columns;
+        for (std::size_t x = 0; x < columns; ++x) {
+            if (line[x] != 0) {
+                owed[x] = strength;
+            } else if (owed[x] > 0) {
+                line[x] = 255;
+                --owed[x];
+            }
+        }
+    }
+}
+
+void TSupersampledText::DrawLine(const Line& line) {
+    const int fromX = std::max(0, line.left);
+    const int toX = std::min(width_, line.right);
+    for (int y = std::max(0, line.top); y < std::min(height_, line.top + line.thickness); ++y) {
         std::uint8_t* out = large_.data() + static_cast<std::size_t>(y) * width_;
         std::fill(out + fromX, out + std::max(fromX, toX), 255);
     }

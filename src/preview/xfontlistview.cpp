@@ -54,6 +54,10 @@ TXFontListView::TXFontListView(const platform::Services& services, QWidget* pare
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &TXFontListView::ScrollBarAction);
+    // The bar's own menu ("Scroll here") and any other direct change of its value set the
+    // value without an action; the list follows those too. Its own moves set the bar to
+    // TopItem, which then finds nothing to do here.
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, this, &TXFontListView::SetTopItem);
     items_->OnChange = [this](TFontList&) { ItemsChange(); };
     ResetItemHeight();
     ResetHeaderHeight();

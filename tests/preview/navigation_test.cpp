@@ -1,7 +1,10 @@
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "viewfixture.h"
 
@@ -156,6 +159,28 @@ TEST_F(Navigation, ScrollBarActionsMoveTheTopRow) {
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(view->TopItem(), 0);
     EXPECT_EQ(view->ItemIndex(), 0);  // scrolling leaves the focus where it was
+}
+
+TEST_F(Navigation, TheListFollowsEveryChangeOfTheScrollBarsValue) {
+    FillNumbered(20);
+    SetClientRows(5);
+    QScrollBar* bar = view->verticalScrollBar();
+    bar->setValue(7);
+    EXPECT_EQ(view->TopItem(), 7);
+    // The bar's own menu: "Scroll here" near the bottom end of the bar.
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_Down);
+        ASSERT_EQ(menu->activeAction()->text(), "Scroll here");
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const QPoint nearBottom(bar->width() / 2, bar->height() - bar->width() - 2);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, nearBottom, bar->mapToGlobal(nearBottom));
+    QApplication::sendEvent(bar, &menuEvent);
+    EXPECT_GT(bar->value(), 7);
+    EXPECT_EQ(view->TopItem(), bar->value());
+    EXPECT_EQ(view->ItemIndex(), 0);
 }
 
 TEST_F(Navigation, NewContentKeepsAValidFocusAndResetsOthers) {

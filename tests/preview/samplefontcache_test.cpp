@@ -39,7 +39,7 @@ TEST(SampleFontCache, SelectsTheResolvedFamilyAndStyle) {
     EXPECT_EQ(font.families(), QStringList{"DejaVu Sans"});
     EXPECT_EQ(font.styleName(), "Bold");
     EXPECT_EQ(font.pointSize(), 20);
-    EXPECT_EQ(font.styleStrategy(), QFont::NoAntialias);
+    EXPECT_EQ(font.styleStrategy(), QFont::NoAntialias | QFont::NoFontMerging);
     const SampleFace& large = cache.Scaled("DejaVu Sans Bold", 20, fsItalic, 4);
     EXPECT_EQ(large.font.pointSize(), 80);
     EXPECT_TRUE(large.font.italic());

@@ -56,10 +56,10 @@ public:
     // The face as it sits at base inside a collection (its offsets count from the file start).
     std::string BuildAt(std::uint32_t base) const;
     bool Write(const std::string& path) const;
-
-private:
+    // The `name` table alone, as Build writes it.
     std::string BuildNameTable() const;
 
+private:
     std::vector<TtNameRecord> records_;
     bool keepOrder_ = false;
     std::uint16_t tableCount_ = 9;
