@@ -9,8 +9,10 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "controls/centring.h"
 #include "favorites/fontfavorites.h"
 #include "favorites/selectionlines.h"
+#include "favorites/ui/addfav.h"
 #include "favorites/ui/favoritesmenu.h"
 #include "favorites/ui/favrowdelegate.h"
 #include "favorites/ui/favrows.h"
@@ -87,6 +89,7 @@ void TFavoritesPane::BuildLayout() {
     FavToolBar->setFont(UiFont(QStringLiteral("Tahoma"), 8));
     tbAddFav = FavToolBar->addAction(QStringLiteral("Add"));
     tbAddFav->setObjectName(QStringLiteral("tbAddFav"));
+    connect(tbAddFav, &QAction::triggered, this, [this] { AddToFavoritesCommand(); });
     FavToolBar->addSeparator();
     tbNewFolder = FavToolBar->addAction(QStringLiteral("New Folder"));
     tbNewFolder->setObjectName(QStringLiteral("tbNewFolder"));
@@ -295,6 +298,22 @@ std::vector<std::string> TFavoritesPane::SelectionLines() {
                             platform::MsgButtons::Ok, platform::MsgIcon::Warning, window());
     }
     return selection.lines;
+}
+
+void TFavoritesPane::AddToFavoritesCommand() {
+    if (fontView_.ItemIndex() < 0) {
+        return;
+    }
+    const std::vector<std::string> lines = SelectionLines();
+    if (lines.empty()) {
+        return;
+    }
+    TfAddFav dialog(dialogs_, window());
+    CentreOver(&dialog, window());
+    const std::string group = dialog.Execute(favoritesFile_, lines);
+    if (!group.empty()) {
+        AddToFavorites(group, lines);
+    }
 }
 
 void TFavoritesPane::NewFolderCommand() {

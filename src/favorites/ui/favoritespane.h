@@ -74,6 +74,8 @@ public:
     void AddToFavorites(const std::string& group, const std::vector<std::string>& lines);
 
     // Commands.
+    // The add-to-favorites command: the add dialog for what the font list view has chosen.
+    void AddToFavoritesCommand();
     void NewFolderCommand();
     void RenameCommand();
     void DeleteCommand();

@@ -191,6 +191,7 @@ bool TFavoritesPane::DropAt(const QObject* source, QPoint listPos) {
     }
     const QModelIndex index = lbFav->indexAt(listPos);
     if (!index.isValid()) {
+        QTimer::singleShot(0, this, [this] { AddToFavoritesCommand(); });
         return true;
     }
     const std::string group = GroupNameOf(index.row());
