@@ -20,15 +20,27 @@ std::string HeaderLine(std::string_view groupName) {
     return line;
 }
 
+namespace {
+
+// Where name and path meet; npos for a line without "=".
+std::size_t SplitPoint(std::string_view line) {
+    const std::size_t beforeSlash = line.find("=/");
+    return beforeSlash != std::string_view::npos ? beforeSlash : line.find('=');
+}
+
+}  // namespace
+
 TFavoriteEntry SplitEntry(std::string_view line) {
-    std::size_t split = line.find("=/");
-    if (split == std::string_view::npos) {
-        split = line.find('=');
-    }
+    const std::size_t split = SplitPoint(line);
     if (split == std::string_view::npos) {
         return {std::string(line), {}};
     }
     return {std::string(line.substr(0, split)), std::string(line.substr(split + 1))};
+}
+
+std::string_view EntryPath(std::string_view line) {
+    const std::size_t split = SplitPoint(line);
+    return split == std::string_view::npos ? std::string_view() : line.substr(split + 1);
 }
 
 bool IsSingleLine(std::string_view text) {

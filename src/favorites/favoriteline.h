@@ -23,6 +23,8 @@ std::string HeaderLine(std::string_view groupName);
 // Splits at the first "=" that a "/" follows, since a full name may hold "=" while a path
 // begins with "/"; else at the first "=". A line without "=" is all name, with no path.
 TFavoriteEntry SplitEntry(std::string_view line);
+// The path part alone, by the same rule.
+std::string_view EntryPath(std::string_view line);
 
 // "%s=%s" of a font's name and path, or nothing when the line would not read back as that
 // very entry: a font name is untrusted text, and a line break in it would write a forged

@@ -47,3 +47,15 @@ std::vector<int> FindFavoriteFonts(const std::vector<TFavoriteEntry>& entries,
     }
     return found;
 }
+
+void AssignFavoriteFonts(TFontList& target, const TFontList& installed,
+                         const std::vector<TFavoriteEntry>& entries) {
+    const std::vector<int> found = FindFavoriteFonts(entries, installed);
+    FontListUpdate update(target);
+    target.Clear();
+    for (const int index : found) {
+        auto* copy = new TFontInfo;
+        copy->Assign(installed.GetItems(index));
+        target.Add(copy);
+    }
+}

@@ -13,3 +13,8 @@ class TFontList;
 // large group over many fonts costs n log n, not a scan per name.
 std::vector<int> FindFavoriteFonts(const std::vector<TFavoriteEntry>& entries,
                                    const TFontList& installed);
+
+// Fills target with copies of those records (inside one update bracket), as showing a group
+// in the font list view does; the copies keep their marks, as every copy of a record does.
+void AssignFavoriteFonts(TFontList& target, const TFontList& installed,
+                         const std::vector<TFavoriteEntry>& entries);

@@ -1,10 +1,8 @@
 #include "favorites/fontfavorites.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 
+#include "favorites/folderlistings.h"
 #include "platform/atomicfile.h"
 #include "platform/collation.h"
 
@@ -12,37 +10,10 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool FolderExists(const std::string& folder, std::map<std::string, bool>& known) {
-    const auto found = known.find(folder);
-    if (found != known.end()) {
-        return found->second;
-    }
-    struct stat info {};
-    const bool exists = ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-    known.emplace(folder, exists);
-    return exists;
-}
-
-// Gone only when the system says so: a file it cannot look at (no permission) stays.
-bool FileIsGone(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        return S_ISDIR(info.st_mode);
-    }
-    return errno == ENOENT || errno == ENOTDIR;
-}
-
-bool NamesFontFile(const std::string& line, std::map<std::string, bool>& folders) {
-    if (line.find('=') == std::string::npos) {
-        return false;
-    }
-    const std::string path = SplitEntry(line).path;
-    const std::size_t slash = path.rfind('/');
-    if (path.empty() || path.front() != '/' || slash == std::string::npos) {
-        return false;
-    }
-    const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
-    return !FolderExists(folder, folders) || !FileIsGone(path);
+// A line that may name a font file: an entry whose path is a full one.
+bool NamesFontFile(const std::string& line, TFolderListings& listings) {
+    const std::string_view path = EntryPath(line);
+    return path.starts_with('/') && !listings.FileIsGone(std::string(path));
 }
 
 }  // namespace
@@ -264,9 +235,9 @@ bool TFontFavorites::RenameGroup(const std::string& oldName, const std::string& 
 }
 
 void TFontFavorites::DeleteMissingFonts() {
-    std::map<std::string, bool> folders;
+    TFolderListings listings;
     const auto gone = std::remove_if(lines_.begin(), lines_.end(), [&](const std::string& line) {
-        return !IsHeaderLine(line) && !NamesFontFile(line, folders);
+        return !IsHeaderLine(line) && !NamesFontFile(line, listings);
     });
     if (gone != lines_.end()) {
         lines_.erase(gone, lines_.end());

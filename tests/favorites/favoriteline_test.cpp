@@ -42,6 +42,7 @@ TEST(FavoriteLine, EntrySplitsAtTheFirstEqualsBeforeASlashElseAtTheFirstEquals) 
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SplitEntry(c.line), c.entry) << c.line;
+        EXPECT_EQ(EntryPath(c.line), c.entry.path) << c.line;
     }
 }
 

@@ -52,6 +52,21 @@ TEST_F(InstalledRecordsTest, OfTwoFacesWithOneNameTheEntrysFileWinsElseTheFirst)
     EXPECT_EQ(FindFavoriteFonts(entries, installed), (std::vector<int>{2, 3, 0}));
 }
 
+TEST_F(InstalledRecordsTest, AGroupFillsAListWithCopiesInEntryOrder) {
+    Add("Alpha", "a.ttf", true);
+    Add("Beta", "b.ttf");
+    TFontList shown(false);
+    shown.Add("Left over");
+    int changes = 0;
+    shown.OnChange = [&](TFontList&) { ++changes; };
+    AssignFavoriteFonts(shown, installed, {{"beta", ""}, {"Gone", ""}, {"ALPHA", ""}});
+    ASSERT_EQ(shown.GetCount(), 2);
+    EXPECT_EQ(shown.GetItems(0).FullName(), "Beta");
+    EXPECT_EQ(shown.GetItems(1).FileName(), Path("a.ttf"));
+    EXPECT_TRUE(shown.GetItems(1).Selected());
+    EXPECT_EQ(changes, 1);
+}
+
 TEST_F(InstalledRecordsTest, SelectionLinesAreTheMarkedFontsElseTheCurrentOne) {
     Add("First", "1.ttf");
     Add("Second", "2.ttf", true);

@@ -150,14 +150,18 @@ TEST_F(FavoritesFileTest, DeleteMissingFontsDropsOnlyFilesGoneFromAFolderThatIsT
     const std::string kept = sandbox.WriteFile("fonts/kept.ttf", "x");
     const std::string fonts = sandbox.Path() + "/fonts/";
     const std::string unplugged = sandbox.Path() + "/unplugged/drive/";
+    std::filesystem::create_symlink(kept, fonts + "link.ttf");
+    std::filesystem::create_symlink(fonts + "nowhere.ttf", fonts + "dangling.ttf");
     TFontFavorites store =
         StoreOf({"Orphan=" + kept, "[G]", "Kept=" + kept, "Gone=" + fonts + "gone.ttf",
-                 "Away=" + unplugged + "a.ttf", "Folder=" + fonts, "", "junk", "Rel=fonts/kept.ttf",
+                 "Away=" + unplugged + "a.ttf", "Folder=" + fonts, "Link=" + fonts + "link.ttf",
+                 "Dangling=" + fonts + "dangling.ttf", "", "junk", "Rel=fonts/kept.ttf",
                  "Win=C:\\WINDOWS\\Fonts\\a.ttf", "Empty=", "[Empty group]"});
     store.DeleteMissingFonts();
-    EXPECT_EQ(store.Lines(), (Lines{"Orphan=" + kept, "[G]", "Kept=" + kept,
-                                    "Away=" + unplugged + "a.ttf", "[Empty group]"}));
-    EXPECT_EQ(store.GetGroupFonts("G"), (Lines{"Away", "Kept"}));
+    EXPECT_EQ(store.Lines(),
+              (Lines{"Orphan=" + kept, "[G]", "Kept=" + kept, "Away=" + unplugged + "a.ttf",
+                     "Link=" + fonts + "link.ttf", "[Empty group]"}));
+    EXPECT_EQ(store.GetGroupFonts("G"), (Lines{"Away", "Kept", "Link"}));
 }
 
 TEST_F(FavoritesFileTest, MissingFileIsAnEmptyStoreAndUnreadableOneIsAnError) {
