@@ -1,5 +1,11 @@
 #include "favorites/favoriteline.h"
 
+#include "platform/collation.h"
+
+bool TNameLess::operator()(std::string_view a, std::string_view b) const {
+    return platform::CompareStrI(a, b) < 0;
+}
+
 bool IsHeaderLine(std::string_view line) {
     return !line.empty() && line.front() == '[' && line.back() == ']';
 }

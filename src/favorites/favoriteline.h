@@ -14,6 +14,11 @@ struct TFavoriteEntry {
     bool operator==(const TFavoriteEntry&) const = default;
 };
 
+// Orders names without regard to case, as group and font names compare everywhere.
+struct TNameLess {
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+
 // A header is a non-empty line that begins with "[" and ends with "]".
 bool IsHeaderLine(std::string_view line);
 // The text between a header's brackets, taken verbatim.

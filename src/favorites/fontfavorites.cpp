@@ -18,10 +18,6 @@ bool NamesFontFile(const std::string& line, TFolderListings& listings) {
 
 }  // namespace
 
-bool TFontFavorites::NameLess::operator()(const std::string& a, const std::string& b) const {
-    return platform::CompareStrI(a, b) < 0;
-}
-
 void TFontFavorites::LoadFromFile(const std::string& fileName) {
     std::string bytes;
     switch (platform::ReadWholeFile(fileName, bytes)) {

@@ -76,10 +76,6 @@ public:
     void AddFolder(const std::string& fileName, const std::string& name);
 
 private:
-    struct NameLess {
-        bool operator()(const std::string& a, const std::string& b) const;
-    };
-
     // The line after the group's lines: the next header or the end.
     int GroupEnd(int header) const;
     void Changed() { indexed_ = false; }
@@ -87,6 +83,6 @@ private:
 
     std::vector<std::string> lines_;
     // Header lines by name (the first of each name), rebuilt after every change.
-    mutable std::map<std::string, int, NameLess> firstHeader_;
+    mutable std::map<std::string, int, TNameLess> firstHeader_;
     mutable bool indexed_ = false;
 };

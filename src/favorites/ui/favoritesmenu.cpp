@@ -22,7 +22,8 @@ std::string FavoritesMenuGroup(const QAction& item) {
 void FillFavoritesMenu(QMenu& menu, const std::vector<std::string>& groups, const QIcon& image,
                        const std::function<void(const std::string&)>& choose) {
     const QList<QAction*> items = menu.actions();
-    // Later, not now: the item being chosen may be the one whose signal led here.
+    // Deleted once control returns to the event loop: the item being chosen may be the one
+    // whose signal led here.
     for (qsizetype i = kFixedItems; i < items.size(); ++i) {
         menu.removeAction(items[i]);
         items[i]->deleteLater();

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "controls/centring.h"
+#include "favorites/favoriteline.h"
 #include "favorites/fontfavorites.h"
 #include "favorites/selectionlines.h"
 #include "favorites/ui/addfav.h"
@@ -29,13 +30,7 @@ constexpr int kToolStripHeight = 24;
 constexpr int kHintMargin = 8;
 constexpr const char* kExpandedSection = "ExpandedFav";
 
-struct NameLess {
-    bool operator()(const std::string& a, const std::string& b) const {
-        return platform::CompareStrI(a, b) < 0;
-    }
-};
-
-using NameSet = std::set<std::string, NameLess>;
+using NameSet = std::set<std::string, TNameLess>;
 
 QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption) {
     QAction* item = menu->addAction(QString::fromUtf8(caption));

@@ -1,5 +1,7 @@
 #include "favorites/ui/favrows.h"
 
+#include <algorithm>
+
 int TFavRows::GroupRowOf(int row) const {
     for (int i = std::min(row, Count() - 1); i >= 0; --i) {
         if (IsGroupRow(i)) {
