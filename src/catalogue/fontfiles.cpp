@@ -10,6 +10,22 @@
 #include "platform/collation.h"
 
 namespace catalogue {
+namespace {
+
+// "/a/b/" and "/a/b" are one folder; the root keeps its only separator.
+std::string_view WithoutTrailingSeparators(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.remove_suffix(1);
+    }
+    return path;
+}
+
+bool IsLinkToFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
 
 std::vector<FolderEntry> ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
@@ -22,14 +38,19 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
         if (name == "." || name == "..") {
             continue;
         }
-        if (entry->d_type != DT_UNKNOWN) {
-            entries.push_back({name, entry->d_type == DT_DIR});
+        const std::string path = AddToPath(folder, name);
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat info {};
+            if (::lstat(path.c_str(), &info) != 0) {
+                continue;
+            }
+            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+        }
+        if (type == DT_LNK && IsLinkToFolder(path)) {
             continue;
         }
-        struct stat info {};
-        if (::lstat(AddToPath(folder, name).c_str(), &info) == 0) {
-            entries.push_back({name, S_ISDIR(info.st_mode)});
-        }
+        entries.push_back({name, type == DT_DIR});
     }
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(),
@@ -50,6 +71,19 @@ bool HasExtensionI(std::string_view path, std::string_view ext) {
     }
     const std::string_view own = path.substr(dot);
     return own.size() == ext.size() && platform::StartsWithI(own, ext);
+}
+
+bool IsWithinFolderI(std::string_view path, std::string_view folder) {
+    path = WithoutTrailingSeparators(path);
+    folder = WithoutTrailingSeparators(folder);
+    if (folder.empty() || path.size() < folder.size() || !platform::StartsWithI(path, folder)) {
+        return false;
+    }
+    return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
+}
+
+bool IsSameFolderI(std::string_view a, std::string_view b) {
+    return platform::CompareStrI(WithoutTrailingSeparators(a), WithoutTrailingSeparators(b)) == 0;
 }
 
 std::string FolderPart(const std::string& path) {
