@@ -20,9 +20,26 @@ std::string_view WithoutTrailingSeparators(std::string_view path) {
     return path;
 }
 
-bool IsLinkToFolder(const std::string& path) {
+enum class EntryKind { kSkipped, kFile, kFolder };
+
+// Most file systems tell the kind in the entry itself; only links and unknown kinds cost a
+// look-up. A link to a folder is skipped; any other link counts as the file it names.
+EntryKind KindOf(const std::string& folder, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) {
+        return entry.d_type == DT_DIR ? EntryKind::kFolder : EntryKind::kFile;
+    }
+    const std::string path = AddToPath(folder, entry.d_name);
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (entry.d_type == DT_UNKNOWN) {
+        if (::lstat(path.c_str(), &info) != 0) {
+            return EntryKind::kSkipped;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return S_ISDIR(info.st_mode) ? EntryKind::kFolder : EntryKind::kFile;
+        }
+    }
+    const bool toFolder = ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return toFolder ? EntryKind::kSkipped : EntryKind::kFile;
 }
 
 }  // namespace
@@ -38,19 +55,10 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
         if (name == "." || name == "..") {
             continue;
         }
-        const std::string path = AddToPath(folder, name);
-        unsigned char type = entry->d_type;
-        if (type == DT_UNKNOWN) {
-            struct stat info {};
-            if (::lstat(path.c_str(), &info) != 0) {
-                continue;
-            }
-            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+        const EntryKind kind = KindOf(folder, *entry);
+        if (kind != EntryKind::kSkipped) {
+            entries.push_back({name, kind == EntryKind::kFolder});
         }
-        if (type == DT_LNK && IsLinkToFolder(path)) {
-            continue;
-        }
-        entries.push_back({name, type == DT_DIR});
     }
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(),
