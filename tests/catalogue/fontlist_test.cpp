@@ -371,7 +371,7 @@ TEST_F(TFontListTest, ReplacingAFolderRecordRemovesTheFontOfTheOldOne) {
     EXPECT_EQ(table.AddedFileCount(), 2);
 }
 
-TEST_F(TFontListTest, FolderLoadsTellOtherProgramsOnlyWhenFontsCameIn) {
+TEST_F(TFontListTest, FolderLoadsBroadcastTheFontsTheyAdded) {
     WriteFont("first/a.ttf", Font("First"));
     WriteFont("second/b.ttf", Font("Second"));
     sandbox.WriteFile("work/broken/c.ttf", testsupport::brokenfonts::NoNameTable());
