@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, builds everything and runs the whole test suite.
-# GW_SANITIZE=1 builds the tests with AddressSanitizer + UBSan in build-asan instead.
+# GW_SANITIZE=1 builds the tests with AddressSanitizer + UBSan in build-asan instead;
+# GW_RELEASE=1 builds the Release configuration packagers use in build-release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -9,6 +10,9 @@ if [ "${GW_SANITIZE:-0}" = "1" ]; then
   scripts/build.sh "$build_dir" -DGW_SANITIZE=ON -DGW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
   export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=1"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+elif [ "${GW_RELEASE:-0}" = "1" ]; then
+  build_dir=build-release
+  scripts/build.sh "$build_dir" -DCMAKE_BUILD_TYPE=Release
 else
   build_dir=build
   scripts/build.sh "$build_dir"

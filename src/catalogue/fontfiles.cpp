@@ -10,6 +10,39 @@
 #include "platform/collation.h"
 
 namespace catalogue {
+namespace {
+
+// "/a/b/" and "/a/b" are one folder; the root keeps its only separator.
+std::string_view WithoutTrailingSeparators(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.remove_suffix(1);
+    }
+    return path;
+}
+
+enum class EntryKind { kSkipped, kFile, kFolder };
+
+// Most file systems tell the kind in the entry itself; only links and unknown kinds cost a
+// look-up. A link to a folder is skipped; any other link counts as the file it names.
+EntryKind KindOf(const std::string& folder, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) {
+        return entry.d_type == DT_DIR ? EntryKind::kFolder : EntryKind::kFile;
+    }
+    const std::string path = AddToPath(folder, entry.d_name);
+    struct stat info {};
+    if (entry.d_type == DT_UNKNOWN) {
+        if (::lstat(path.c_str(), &info) != 0) {
+            return EntryKind::kSkipped;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return S_ISDIR(info.st_mode) ? EntryKind::kFolder : EntryKind::kFile;
+        }
+    }
+    const bool toFolder = ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return toFolder ? EntryKind::kSkipped : EntryKind::kFile;
+}
+
+}  // namespace
 
 std::vector<FolderEntry> ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
@@ -22,13 +55,9 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
         if (name == "." || name == "..") {
             continue;
         }
-        if (entry->d_type != DT_UNKNOWN) {
-            entries.push_back({name, entry->d_type == DT_DIR});
-            continue;
-        }
-        struct stat info {};
-        if (::lstat(AddToPath(folder, name).c_str(), &info) == 0) {
-            entries.push_back({name, S_ISDIR(info.st_mode)});
+        const EntryKind kind = KindOf(folder, *entry);
+        if (kind != EntryKind::kSkipped) {
+            entries.push_back({name, kind == EntryKind::kFolder});
         }
     }
     ::closedir(dir);
@@ -50,6 +79,19 @@ bool HasExtensionI(std::string_view path, std::string_view ext) {
     }
     const std::string_view own = path.substr(dot);
     return own.size() == ext.size() && platform::StartsWithI(own, ext);
+}
+
+bool IsWithinFolderI(std::string_view path, std::string_view folder) {
+    path = WithoutTrailingSeparators(path);
+    folder = WithoutTrailingSeparators(folder);
+    if (folder.empty() || path.size() < folder.size() || !platform::StartsWithI(path, folder)) {
+        return false;
+    }
+    return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
+}
+
+bool IsSameFolderI(std::string_view a, std::string_view b) {
+    return platform::CompareStrI(WithoutTrailingSeparators(a), WithoutTrailingSeparators(b)) == 0;
 }
 
 std::string FolderPart(const std::string& path) {

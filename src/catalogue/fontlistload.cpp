@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
-#include <stdexcept>
+#include <memory>
 #include <utility>
 
 #include "catalogue/fontbytes.h"
@@ -51,6 +51,19 @@ int UnusableFileCode(const std::string& path) {
     return kErrorInvalidData;
 }
 
+// The first four bytes of a single TrueType font: version 1.0, or Apple's "true".
+bool IsTrueTypeTag(const std::uint8_t* tag) {
+    return catalogue::ReadBe32(tag) == 0x00010000 || std::memcmp(tag, "true", 4) == 0;
+}
+
+// The record of the face whose offset table starts at offset, its full name read.
+std::unique_ptr<TFontInfo> FaceRecord(const std::string& path, std::uint32_t offset) {
+    auto record = std::make_unique<TFontInfo>();
+    record->SetFaceOffset(offset);
+    record->SetFileName(path);
+    return record;
+}
+
 void ShowInformation(const std::string& text) {
     platform::CurrentDialogs().MessageBox(text, "Message", platform::MsgButtons::Ok,
                                           platform::MsgIcon::Information);
@@ -64,9 +77,10 @@ void TFontList::LoadFonts(TFontListMode mode) {
         FontListUpdate update(*this);
         Clear();
         errors_.clear();
-        // A broken collection ends the load, but the list still takes the new mode (so the
-        // records it holds are released under the mode they were loaded with), is sorted,
-        // logs its errors and tells its owner before the error goes on.
+        // Whatever raises inside a load (an owner's callback, memory) ends it, but the list
+        // still takes the new mode (so the records it holds are released under the mode they
+        // were loaded with), is sorted, logs its errors and tells its owner before the error
+        // goes on.
         try {
             switch (mode) {
                 case flmScreen:
@@ -157,18 +171,24 @@ void TFontList::AddTTC(const std::string& path) {
     }
     std::uint8_t header[kCollectionHeaderSize + 4 * kMaxCollectionFaces];
     const std::size_t got = bytes.Read(0, sizeof header, header);
+    // fontconfig lists a font by its content, not its name: a single font named ".ttc" is
+    // one face at the start of the file.
+    if (got >= 4 && IsTrueTypeTag(header)) {
+        Add(FaceRecord(path, 0).release());
+        return;
+    }
+    // A broken collection costs this file only, never the fonts loaded around it.
     if (got < kCollectionHeaderSize || std::memcmp(header, "ttcf", 4) != 0) {
-        throw std::runtime_error("Invalid True Type Font Collection file!");
+        errors_.emplace_back(path, kErrorInvalidData);
+        return;
     }
     // Only offsets that were really read give faces: a short table adds fewer.
     const std::uint32_t readable = static_cast<std::uint32_t>((got - kCollectionHeaderSize) / 4);
     const std::uint32_t faces =
         std::min({catalogue::ReadBe32(header + 8), kMaxCollectionFaces, readable});
     for (std::uint32_t i = 0; i < faces; ++i) {
-        auto record = std::make_unique<TFontInfo>();
-        record->SetFaceOffset(catalogue::ReadBe32(header + kCollectionHeaderSize + 4 * i));
-        record->SetFileName(path);
-        Add(record.release());
+        Add(FaceRecord(path, catalogue::ReadBe32(header + kCollectionHeaderSize + 4 * i))
+                .release());
     }
 }
 
@@ -246,7 +266,7 @@ int TFontList::AddFolder(const std::string& path) {
         return -1;
     }
     const std::string fontsFolder = platform::UserFontsFolder();
-    if (!fontsFolder.empty() && platform::StartsWithI(path, fontsFolder)) {
+    if (!fontsFolder.empty() && catalogue::IsWithinFolderI(path, fontsFolder)) {
         return -1;
     }
     if (!DirExists(path)) {
@@ -257,13 +277,13 @@ int TFontList::AddFolder(const std::string& path) {
             continue;
         }
         const char* finding = nullptr;
-        if (platform::CompareStrI(slot, path) == 0) {
+        if (catalogue::IsSameFolderI(slot, path)) {
             finding = "Same folder already exists.";
-        } else if (platform::StartsWithI(slot, path)) {
+        } else if (catalogue::IsWithinFolderI(slot, path)) {
             finding =
                 "Subfolder(s) already exist.\nPlease remove those folders first then add "
                 "this folder.";
-        } else if (platform::StartsWithI(path, slot)) {
+        } else if (catalogue::IsWithinFolderI(path, slot)) {
             finding = "Parent folder already exists.\nYou don't need to add this folder.";
         }
         if (finding != nullptr) {
@@ -282,7 +302,7 @@ int TFontList::AddFolder(const std::string& path) {
 
 void TFontList::RemoveFolder(const std::string& path) {
     const auto slot = std::find_if(folders_.begin(), folders_.end(), [&](const std::string& f) {
-        return !f.empty() && platform::CompareStrI(f, path) == 0;
+        return !f.empty() && catalogue::IsSameFolderI(f, path);
     });
     if (slot == folders_.end()) {
         return;
@@ -290,7 +310,7 @@ void TFontList::RemoveFolder(const std::string& path) {
     slot->clear();
     FontListUpdate update(*this);
     for (int i = 0; i < GetCount();) {
-        if (platform::StartsWithI(items_[static_cast<std::size_t>(i)]->FileName(), path)) {
+        if (catalogue::IsWithinFolderI(items_[static_cast<std::size_t>(i)]->FileName(), path)) {
             Delete(i);
         } else {
             ++i;

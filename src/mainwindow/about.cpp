@@ -13,8 +13,6 @@
 
 namespace {
 
-const QColor Heading(0x20, 0x80, 0xD0);
-
 QFont Tahoma(bool bold = false) {
     QFont font("Tahoma", 8);
     font.setBold(bold);

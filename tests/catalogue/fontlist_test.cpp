@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <sstream>
 #include <stdexcept>
@@ -213,22 +214,28 @@ TEST_F(TFontListTest, CollectionKeepsAtMostAHundredFacesAndOnlyOffsetsThatWereRe
     EXPECT_EQ(list->GetCount(), 1);
 }
 
-TEST_F(TFontListTest, BadCollectionEndsTheLoadButClosesEverything) {
+TEST_F(TFontListTest, MisnamedOrBrokenCollectionCostsOneFileNotTheList) {
+    std::filesystem::create_directories(sandbox.HomeFolder());
+    std::string apple = Font("Apple").Build();
+    apple.replace(0, 4, "true");
     const std::string good = WriteFont("good.ttf", Font("Good"));
+    const std::string plain = WriteFont("plain.ttc", Font("Plain"));
     const std::string bad =
         WriteBytesFile("bad.ttc", testsupport::brokenfonts::CollectionWithoutTag());
+    const std::string tiny = WriteBytesFile("tiny.ttc", "tt");
+    const std::string mac = WriteBytesFile("mac.TTC", apple);
     const std::string after = WriteFont("after.ttf", Font("After"));
-    installed.SetFiles({good, bad, after});
+    installed.SetFiles({good, plain, bad, tiny, mac, after});
     auto list = MakeList();
-    try {
-        list->SetMode(flmInstalled);
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Invalid True Type Font Collection file!");
-    }
-    EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"Good Regular"}));
-    EXPECT_FALSE(list->GetUpdating());
-    EXPECT_EQ(list->Mode(), flmInstalled);
+    list->SetMode(flmInstalled);
+
+    EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"After Regular", "Apple Regular",
+                                                          "Good Regular", "Plain Regular"}));
+    EXPECT_EQ(list->GetItems(3).FileName(), plain);
+    EXPECT_EQ(list->GetItems(3).FaceOffset(), 0u);
+    EXPECT_EQ(ReadText(sandbox.HomeFolder() + "error.log"),
+              bad + " (ERROR:13)\n" + tiny + " (ERROR:13)\n");
+    EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(loaded, 1);
 }
@@ -262,13 +269,34 @@ TEST_F(TFontListTest, FolderLoadAddsGoodFontsAndLogsTheRest) {
     EXPECT_EQ(list->GetFolderCount(), 2);
 }
 
-TEST_F(TFontListTest, FolderScanDoesNotFollowLinkedFoldersInCircles) {
+TEST_F(TFontListTest, FolderScanPassesLinkedFoldersSilently) {
+    // Followed, a link back up would walk in circles; taken as a file, one named like a font
+    // would be logged as a failed font.
     WriteFont("loop/a.ttf", Font("Once"));
     std::filesystem::create_directory_symlink(folder + "/loop", folder + "/loop/again");
+    std::filesystem::create_directory_symlink(folder + "/loop", folder + "/loop/folder.ttf");
     auto list = MakeList();
     list->SetFolders(0, folder + "/loop");
     list->SetMode(flmFolders);
     EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"Once Regular"}));
+    EXPECT_TRUE(list->Errors().empty());
+}
+
+TEST_F(TFontListTest, AbortingAFolderScanStopsEachLevelAfterItsNextFont) {
+    // Every progress call after the second answers abort, as the scan window does; each
+    // folder level has its own flag, so the top level still takes its next font.
+    for (const char* name :
+         {"deep/a.ttf", "deep/m/x.ttf", "deep/m/y.ttf", "deep/z.ttf", "deep/zz.ttf"}) {
+        WriteFont(name, Font(name));
+    }
+    abortAfter = 2;
+    auto list = MakeList();
+    list->SetFolders(0, folder + "/deep");
+    list->SetMode(flmFolders);
+    EXPECT_EQ(FullNames(*list),
+              (std::vector<std::string>{"deep/a.ttf Regular", "deep/m/x.ttf Regular",
+                                        "deep/z.ttf Regular"}));
+    EXPECT_EQ(ends, 1);
 }
 
 TEST_F(TFontListTest, NamedPipeInAFontFolderIsLoggedNotWaitedOn) {
@@ -329,6 +357,43 @@ TEST_F(TFontListTest, DestroyingAFolderListRemovesItsFonts) {
         ASSERT_EQ(table.AddedFileCount(), 3);
     }
     EXPECT_EQ(table.AddedFileCount(), 0);
+}
+
+TEST_F(TFontListTest, ReplacingAFolderRecordRemovesTheFontOfTheOldOne) {
+    MakeFontFolder();
+    auto list = MakeList();
+    list->SetFolders(0, folder + "/fonts");
+    list->SetMode(flmFolders);
+    const std::string replaced = list->GetItems(0).FileName();
+    list->SetItems(0, new TFontInfo);
+    EXPECT_EQ(table.Removes(), (std::vector<std::string>{replaced}));
+    EXPECT_FALSE(table.IsAdded(replaced));
+    EXPECT_EQ(table.AddedFileCount(), 2);
+}
+
+TEST_F(TFontListTest, FolderLoadsBroadcastTheFontsTheyAdded) {
+    WriteFont("first/a.ttf", Font("First"));
+    WriteFont("second/b.ttf", Font("Second"));
+    sandbox.WriteFile("work/broken/c.ttf", testsupport::brokenfonts::NoNameTable());
+    auto list = MakeList();
+    list->SetMode(flmInstalled);  // whose Clear tells nobody
+    list->SetFolders(0, folder + "/first");
+    struct Step {
+        const char* what;
+        std::function<void()> run;
+        int broadcasts;
+    };
+    const Step steps[] = {
+        {"loading the slots", [&] { list->SetMode(flmFolders); }, 1},
+        {"adding a folder with a font", [&] { list->AddFolder(folder + "/second"); }, 1},
+        {"adding a folder without usable fonts", [&] { list->AddFolder(folder + "/broken"); }, 0},
+    };
+    for (const Step& step : steps) {
+        const int before = fontChange.BroadcastCount();
+        step.run();
+        EXPECT_EQ(fontChange.BroadcastCount() - before, step.broadcasts) << step.what;
+    }
+    EXPECT_EQ(list->GetCount(), 2);
 }
 
 TEST_F(TFontListTest, AssignCopiesModeAndFoldersButNeverTouchesResources) {
@@ -414,31 +479,46 @@ TEST_F(TFontListTest, AddFolderRulesAndMessages) {
     for (const char* name : {"Type/a.ttf", "Type2/b.ttf", "Type/sub/c.ttf", "Other/d.ttf"}) {
         WriteFont(name, Font(name));
     }
+    std::filesystem::create_directories(sandbox.FontsFolder() + "/sub");
+    std::filesystem::create_directories(sandbox.FontsFolder() + "2");
     auto list = MakeList();
     EXPECT_EQ(list->AddFolder(folder + "/Type"), -1);  // not in folder mode
     list->SetMode(flmFolders);
 
-    EXPECT_EQ(list->AddFolder(folder + "/Type"), 0);
-    EXPECT_EQ(list->GetCount(), 2);
-    EXPECT_EQ(list->AddFolder(folder + "/Type"), -1);
-    EXPECT_EQ(list->AddFolder(folder + "/Type/sub"), -1);
-    EXPECT_EQ(list->AddFolder(folder + "/Type2"), -1);  // a plain prefix test
-    EXPECT_EQ(list->AddFolder(folder), -1);
-    EXPECT_EQ(list->AddFolder(folder + "/missing"), -1);
-    std::filesystem::create_directories(sandbox.FontsFolder() + "/sub");
-    EXPECT_EQ(list->AddFolder(sandbox.FontsFolder() + "/sub"), -1);  // silently
-    const std::vector<std::string> expected = {
-        "Same folder already exists.",
-        "Parent folder already exists.\nYou don't need to add this folder.",
-        "Parent folder already exists.\nYou don't need to add this folder.",
-        "Subfolder(s) already exist.\nPlease remove those folders first then add this folder."};
-    ASSERT_EQ(Messages().size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(Messages()[i].text, expected[i]);
-        EXPECT_EQ(Messages()[i].caption, "Message");
-        EXPECT_EQ(Messages()[i].icon, platform::MsgIcon::Information);
+    const std::string same = "Same folder already exists.";
+    const std::string parent = "Parent folder already exists.\nYou don't need to add this folder.";
+    const std::string children =
+        "Subfolder(s) already exist.\nPlease remove those folders first then add this folder.";
+    struct Case {
+        std::string path;
+        int slot;
+        std::string message;  // empty: none
+    };
+    const Case cases[] = {
+        {folder + "/Type", 0, ""},
+        {folder + "/Type", -1, same},
+        {folder + "/Type/", -1, same},
+        {folder + "/Type/sub", -1, parent},
+        {folder + "/Type/sub/", -1, parent},
+        {folder + "/Type2", 1, ""},  // a sibling whose name only starts alike
+        {folder, -1, children},
+        {folder + "/", -1, children},
+        {folder + "/missing", -1, ""},
+        {sandbox.FontsFolder() + "/sub", -1, ""},  // the user's Fonts folder: silently
+        {sandbox.FontsFolder() + "2", 2, ""},
+    };
+    for (const Case& c : cases) {
+        const std::size_t before = Messages().size();
+        EXPECT_EQ(list->AddFolder(c.path), c.slot) << c.path;
+        ASSERT_EQ(Messages().size(), before + (c.message.empty() ? 0 : 1)) << c.path;
+        if (!c.message.empty()) {
+            EXPECT_EQ(Messages().back().text, c.message) << c.path;
+            EXPECT_EQ(Messages().back().caption, "Message");
+            EXPECT_EQ(Messages().back().icon, platform::MsgIcon::Information);
+        }
     }
-    EXPECT_EQ(list->GetFolderCount(), 1);
+    EXPECT_EQ(list->GetFolderCount(), 3);
+    EXPECT_EQ(list->GetCount(), 3);
 }
 
 TEST_F(TFontListTest, RemovedSlotLeavesAGapTheNextFolderFills) {
@@ -465,22 +545,24 @@ TEST_F(TFontListTest, RemovedSlotLeavesAGapTheNextFolderFills) {
     EXPECT_EQ(list->GetFolders(1), folder + "/f6");
 }
 
-TEST_F(TFontListTest, RemoveFolderDeletesEveryRecordBelowIt) {
-    for (const char* name : {"r/a.ttf", "r/b.ttf", "r/s/c.ttf", "keep/d.ttf"}) {
+TEST_F(TFontListTest, RemoveFolderDeletesEveryRecordBelowItButNoneOfASibling) {
+    for (const char* name : {"r/a.ttf", "r/b.ttf", "r/s/c.ttf", "keep/d.ttf", "r2/e.ttf"}) {
         WriteFont(name, Font(name));
     }
     auto list = MakeList();
     list->SetMode(flmFolders);
     list->AddFolder(folder + "/keep");
     list->AddFolder(folder + "/r");
-    ASSERT_EQ(list->GetCount(), 4);
+    list->AddFolder(folder + "/r2");
+    ASSERT_EQ(list->GetCount(), 5);
     list->RemoveFolder(folder + "/r");
-    EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"keep/d.ttf Regular"}));
-    EXPECT_EQ(table.AddedFileCount(), 1);
-}
-
-TEST(GetFontRegKey, NamesTheNtKey) {
-    EXPECT_EQ(GetFontRegKey(), "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts");
+    EXPECT_EQ(FullNames(*list),
+              (std::vector<std::string>{"keep/d.ttf Regular", "r2/e.ttf Regular"}));
+    EXPECT_EQ(list->GetFolders(1), "");
+    EXPECT_EQ(table.AddedFileCount(), 2);
+    list->RemoveFolder(folder + "/keep/");
+    EXPECT_EQ(FullNames(*list), (std::vector<std::string>{"r2/e.ttf Regular"}));
+    EXPECT_EQ(list->GetFolderCount(), 1);
 }
 
 TEST(GetInstalledFontFiles, KeepsTrueTypeEntriesInOrder) {

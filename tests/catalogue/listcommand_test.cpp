@@ -107,10 +107,8 @@ TEST_F(ListCommandTest, FoldersGoThroughAddFolderWithMessagesOnStandardError) {
         names.push_back(line.substr(0, line.find('\t')));
     }
     EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "Bravo", "Charlie"}));
-    EXPECT_EQ(err.str(),
-              broken + "\nInvalid TrueType Font! ErrorCode:2\n" +
-                  "Message: Parent folder already exists.\nYou don't need to add this folder.\n" +
-                  broken + " (ERROR:13)\n");
+    EXPECT_EQ(err.str(), broken + "\nInvalid TrueType Font! ErrorCode:2\n" +
+                             "Message: Same folder already exists.\n" + broken + " (ERROR:13)\n");
     // Registered for the run, and gone again with the list.
     EXPECT_EQ(table.Adds().size(), 3u);
     EXPECT_EQ(table.AddedFileCount(), 0);
@@ -143,12 +141,15 @@ TEST_F(ListCommandTest, WithoutHomeAnUnusableProgramFolderGivesWayToTheConfigFol
     EXPECT_EQ(out.str().substr(0, 7), "Stored\t");
 }
 
-TEST_F(ListCommandTest, BrokenCollectionIsReportedAndTheLoadStillPrints) {
-    installed.SetFiles({WriteFont("a.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Before")),
-                        WriteBytesFile("b.ttc", testsupport::brokenfonts::CollectionWithoutTag())});
+TEST_F(ListCommandTest, BrokenCollectionIsReportedAndTheLoadGoesOn) {
+    const std::string bad =
+        WriteBytesFile("b.ttc", testsupport::brokenfonts::CollectionWithoutTag());
+    installed.SetFiles({WriteFont("a.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Before")), bad,
+                        WriteFont("c.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "After"))});
     EXPECT_EQ(Run({"--mode", "installed"}), 0);
-    EXPECT_EQ(out.str().substr(0, 7), "Before\t");
-    EXPECT_EQ(err.str(), "Invalid True Type Font Collection file!\n");
+    EXPECT_EQ(out.str().substr(0, 6), "After\t");
+    EXPECT_NE(out.str().find("\nBefore\t"), std::string::npos);
+    EXPECT_EQ(err.str(), bad + " (ERROR:13)\n");
 }
 
 TEST(ListCommandNeedsFontTable, OnlyScreenAndFolderModes) {
