@@ -2,8 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/regularfile.h"
 
 namespace catalogue {
 
@@ -45,7 +48,7 @@ private:
     std::size_t ReadFromFile(std::uint64_t position, std::size_t length, std::uint8_t* out) const;
 
     std::string path_;
-    int fd_ = -1;
+    std::optional<platform::RegularFile> file_;
     const std::uint8_t* memory_ = nullptr;
     std::uint64_t size_ = 0;
     std::vector<std::uint8_t> window_;

@@ -1,14 +1,19 @@
 #include "favorites/fontfavorites.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <optional>
 
 #include "favorites/folderlistings.h"
-#include "platform/atomicfile.h"
+#include "platform/atomicwrite.h"
 #include "platform/collation.h"
+#include "platform/regularfile.h"
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Far above any favorites file; a larger one is not taken for one.
+constexpr std::uint64_t kMaxFileSize = 64ull << 20;
 
 // A line that may name a font file: an entry whose path is a full one.
 bool NamesFontFile(const std::string& line, TFolderListings& listings) {
@@ -19,18 +24,16 @@ bool NamesFontFile(const std::string& line, TFolderListings& listings) {
 }  // namespace
 
 void TFontFavorites::LoadFromFile(const std::string& fileName) {
-    std::string bytes;
-    switch (platform::ReadWholeFile(fileName, bytes)) {
-        case platform::ReadStatus::Ok:
-            LoadFromBytes(bytes);
-            return;
-        case platform::ReadStatus::Missing:
-            LoadFromBytes({});
-            return;
-        case platform::ReadStatus::Failed:
-            break;
+    platform::RegularFile file(fileName);
+    if (!file.IsOpen() && file.Error() == ENOENT) {
+        LoadFromBytes({});
+        return;
     }
-    throw TFavoritesError("Cannot open file " + fileName);
+    const std::optional<std::string> bytes = file.ReadAll(kMaxFileSize);
+    if (!bytes) {
+        throw TFavoritesError("Cannot open file " + fileName);
+    }
+    LoadFromBytes(*bytes);
 }
 
 void TFontFavorites::LoadFromBytes(std::string_view bytes) {
@@ -68,7 +71,7 @@ std::string TFontFavorites::SaveToBytes() const {
 }
 
 void TFontFavorites::SaveToFile(const std::string& fileName) const {
-    if (!platform::ReplaceFile(fileName, SaveToBytes())) {
+    if (!platform::WriteFileAtomically(fileName, SaveToBytes())) {
         throw TFavoritesError("Cannot create file " + fileName);
     }
 }

@@ -32,7 +32,7 @@ public:
     void LoadFromBytes(std::string_view bytes);
     // The file's bytes: every line ended by CR LF.
     std::string SaveToBytes() const;
-    // Replaces the file whole (see platform::ReplaceFile); throws TFavoritesError
+    // Replaces the file whole (see platform::WriteFileAtomically); throws TFavoritesError
     // "Cannot create file <name>" when it cannot.
     void SaveToFile(const std::string& fileName) const;
 

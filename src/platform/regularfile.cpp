@@ -61,4 +61,24 @@ std::optional<std::string> RegularFile::ReadAll(std::uint64_t limit) {
     }
 }
 
+std::size_t RegularFile::ReadAt(std::uint64_t position, std::size_t length,
+                                std::uint8_t* out) const {
+    if (fd_ < 0) {
+        return 0;
+    }
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t got =
+            ::pread(fd_, out + done, length - done, static_cast<off_t>(position + done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
 }  // namespace platform

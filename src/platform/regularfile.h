@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ public:
     // The whole content; nothing when the file is not open, cannot be read, or is larger than
     // limit bytes.
     std::optional<std::string> ReadAll(std::uint64_t limit);
+    // Copies up to length bytes from position into out without moving the read position;
+    // returns how many were there (fewer at the end of the file or on a read error).
+    std::size_t ReadAt(std::uint64_t position, std::size_t length, std::uint8_t* out) const;
 
 private:
     int fd_ = -1;
