@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "catalogue/fontbytes.h"
-#include "catalogue/fontfiles.h"
+#include "fileops/paths.h"
 #include "catalogue/nametable.h"
 #include "platform/dialogs.h"
 #include "platform/language.h"
@@ -21,7 +21,7 @@ void ShowReaderMessage(const std::string& text) {
 
 void TFontInfo::SetFileName(const std::string& path) {
     if (!autoRead_) {
-        if (catalogue::FileExists(path)) {
+        if (FileExists(path)) {
             fileName_ = path;
         }
         return;
@@ -31,7 +31,7 @@ void TFontInfo::SetFileName(const std::string& path) {
     if (bytes.Open()) {
         fileName_ = path;
         ReadNamesFrom(bytes, true);
-    } else if (catalogue::FileExists(path)) {
+    } else if (FileExists(path)) {
         fileName_ = path;  // there, but not readable: nothing to read, as with ReadFontNames
     }
 }

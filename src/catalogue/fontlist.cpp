@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "catalogue/fontfiles.h"
+#include "fileops/paths.h"
 #include "platform/collation.h"
 #include "platform/fontchange.h"
 #include "platform/fonttable.h"
@@ -20,13 +20,13 @@ bool ByName(const std::unique_ptr<TFontInfo>& a, const std::unique_ptr<TFontInfo
 }
 
 bool ByPath(const std::unique_ptr<TFontInfo>& a, const std::unique_ptr<TFontInfo>& b) {
-    const int folders = platform::CompareStrI(catalogue::FolderPart(a->FileName()),
-                                              catalogue::FolderPart(b->FileName()));
+    const int folders = platform::CompareStrI(FolderPart(a->FileName()),
+                                              FolderPart(b->FileName()));
     if (folders != 0) {
         return folders < 0;
     }
-    return platform::CompareStrI(catalogue::NamePart(a->FileName()),
-                                 catalogue::NamePart(b->FileName())) < 0;
+    return platform::CompareStrI(ExtractFileName(a->FileName()),
+                                 ExtractFileName(b->FileName())) < 0;
 }
 
 }  // namespace
@@ -236,7 +236,7 @@ void GetInstalledFontFiles(platform::InstalledFonts& source, std::vector<std::st
     std::vector<std::string> files = source.Files();
     out.clear();
     for (std::string& file : files) {
-        if (catalogue::HasExtensionI(file, ".ttf") || catalogue::HasExtensionI(file, ".ttc")) {
+        if (HasExtensionI(file, ".ttf") || HasExtensionI(file, ".ttc")) {
             out.push_back(std::move(file));
         }
     }

@@ -17,6 +17,9 @@ enum TFontListMode : std::uint8_t {
     flmFolders = 2,
     flmNone = 255
 };
+// A folder-mode list shows the fonts of up to this many folders.
+constexpr int kFolderSlots = 5;
+
 // Every value other than stName sorts as stPath.
 enum TSortType : std::uint8_t { stPath = 1, stName = 2 };
 
@@ -108,7 +111,7 @@ private:
     std::uint8_t updateCount_ = 0;
     TFontListMode mode_ = flmNone;
     TSortType sortType_ = stName;
-    std::array<std::string, 5> folders_;
+    std::array<std::string, kFolderSlots> folders_;
     bool autoLoad_ = true;
     bool manageResources_;
     const platform::Services* services_;

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "catalogue/fontbytes.h"
-#include "catalogue/fontfiles.h"
+#include "fileops/paths.h"
 #include "catalogue/fontlist.h"
 #include "fileops/fileutil.h"
 #include "platform/collation.h"
@@ -21,14 +21,9 @@
 
 namespace {
 
-constexpr std::size_t kMaxFolders = 5;
 // The collection's face table has room for this many offsets; later faces are ignored.
 constexpr std::uint32_t kMaxCollectionFaces = 100;
 constexpr std::size_t kCollectionHeaderSize = 12;
-// ERROR_INVALID_DATA: the file was read but offers no usable full name.
-constexpr int kErrorInvalidData = 13;
-// ERROR_CALL_NOT_IMPLEMENTED: a list without a font table cannot register folder fonts.
-constexpr int kErrorNoFontTable = 120;
 
 template <typename F>
 class ScopeExit {
@@ -48,7 +43,7 @@ int UnusableFileCode(const std::string& path) {
     if (!bytes.Open()) {
         return platform::WinErrorFromErrno(errno);
     }
-    return kErrorInvalidData;
+    return platform::kErrorInvalidData;
 }
 
 // The first four bytes of a single TrueType font: version 1.0, or Apple's "true".
@@ -147,15 +142,15 @@ void TFontList::LoadInstalledFonts() {
         // A bare name means a file in the Fonts folder, never one in the current folder.
         const std::string path =
             entry.find('/') != std::string::npos ? entry : AddToPath(fontsDir, entry);
-        if (catalogue::HasExtensionI(path, ".ttf")) {
-            if (catalogue::FileExists(path)) {
+        if (HasExtensionI(path, ".ttf")) {
+            if (FileExists(path)) {
                 auto record = std::make_unique<TFontInfo>();
                 record->SetFileName(path);
                 RaiseLoad(OnLoadProgress, flmInstalled, abort, record->FullName());
                 Add(record.release());
             }
-        } else if (catalogue::HasExtensionI(path, ".ttc")) {
-            RaiseLoad(OnLoadProgress, flmInstalled, abort, catalogue::NamePart(path));
+        } else if (HasExtensionI(path, ".ttc")) {
+            RaiseLoad(OnLoadProgress, flmInstalled, abort, ExtractFileName(path));
             AddTTC(path);
         }
         if (abort) {
@@ -179,7 +174,7 @@ void TFontList::AddTTC(const std::string& path) {
     }
     // A broken collection costs this file only, never the fonts loaded around it.
     if (got < kCollectionHeaderSize || std::memcmp(header, "ttcf", 4) != 0) {
-        errors_.emplace_back(path, kErrorInvalidData);
+        errors_.emplace_back(path, platform::kErrorInvalidData);
         return;
     }
     // Only offsets that were really read give faces: a short table adds fewer.
@@ -209,11 +204,11 @@ void TFontList::LoadFolders() {
 
 void TFontList::ScanFolder(const std::string& path) {
     bool abort = false;
-    for (const catalogue::FolderEntry& entry : catalogue::ListFolder(path)) {
+    for (const FolderEntry& entry : ListFolder(path)) {
         const std::string full = AddToPath(path, entry.name);
         if (entry.isFolder) {
             ScanFolder(full);
-        } else if (catalogue::HasExtensionI(entry.name, ".ttf")) {
+        } else if (HasExtensionI(entry.name, ".ttf")) {
             ScanFontFile(full, abort);
         }
         if (abort) {
@@ -236,7 +231,7 @@ void TFontList::ScanFontFile(const std::string& path, bool& abort) {
         ok = false;
         code = UnusableFileCode(path);
     } else {
-        code = FontTable() != nullptr ? FontTable()->AddFontFile(path) : kErrorNoFontTable;
+        code = FontTable() != nullptr ? FontTable()->AddFontFile(path) : platform::kErrorCallNotImplemented;
         ok = code == 0;
     }
     if (ok) {
@@ -261,12 +256,12 @@ int TFontList::AddFolder(const std::string& path) {
     if (mode_ != flmFolders) {
         return -1;
     }
-    if (GetFolderCount() == static_cast<int>(kMaxFolders)) {
+    if (GetFolderCount() == kFolderSlots) {
         ShowInformation("You can't add more than 5 folders.");
         return -1;
     }
     const std::string fontsFolder = platform::UserFontsFolder();
-    if (!fontsFolder.empty() && catalogue::IsWithinFolderI(path, fontsFolder)) {
+    if (!fontsFolder.empty() && IsWithinFolderI(path, fontsFolder)) {
         return -1;
     }
     if (!DirExists(path)) {
@@ -277,13 +272,13 @@ int TFontList::AddFolder(const std::string& path) {
             continue;
         }
         const char* finding = nullptr;
-        if (catalogue::IsSameFolderI(slot, path)) {
+        if (IsSameFolderI(slot, path)) {
             finding = "Same folder already exists.";
-        } else if (catalogue::IsWithinFolderI(slot, path)) {
+        } else if (IsWithinFolderI(slot, path)) {
             finding =
                 "Subfolder(s) already exist.\nPlease remove those folders first then add "
                 "this folder.";
-        } else if (catalogue::IsWithinFolderI(path, slot)) {
+        } else if (IsWithinFolderI(path, slot)) {
             finding = "Parent folder already exists.\nYou don't need to add this folder.";
         }
         if (finding != nullptr) {
@@ -302,7 +297,7 @@ int TFontList::AddFolder(const std::string& path) {
 
 void TFontList::RemoveFolder(const std::string& path) {
     const auto slot = std::find_if(folders_.begin(), folders_.end(), [&](const std::string& f) {
-        return !f.empty() && catalogue::IsSameFolderI(f, path);
+        return !f.empty() && IsSameFolderI(f, path);
     });
     if (slot == folders_.end()) {
         return;
@@ -310,7 +305,7 @@ void TFontList::RemoveFolder(const std::string& path) {
     slot->clear();
     FontListUpdate update(*this);
     for (int i = 0; i < GetCount();) {
-        if (catalogue::IsWithinFolderI(items_[static_cast<std::size_t>(i)]->FileName(), path)) {
+        if (IsWithinFolderI(items_[static_cast<std::size_t>(i)]->FileName(), path)) {
             Delete(i);
         } else {
             ++i;
@@ -340,5 +335,5 @@ void TFontList::WriteErrorLog() const {
     for (const auto& [path, code] : errors_) {
         lines.push_back(path + " (ERROR:" + std::to_string(code) + ")");
     }
-    catalogue::WriteLines(platform::ProgramFolder() + "error.log", lines);
+    WriteLines(platform::ProgramFolder() + "error.log", lines);
 }

@@ -10,12 +10,12 @@
 #include "platform/inifile.h"
 #include "platform/language.h"
 #include "platform/programfolder.h"
+#include "platform/streamdialogs.h"
 
 namespace {
 
 constexpr int kExitLoaded = 0;
 constexpr int kExitBadArguments = 2;
-constexpr int kSlotCount = 5;
 
 const char* const kUsage =
     "usage: glyphwell list [--mode screen|installed|folders] [--sort name|path] [--all-names]\n"
@@ -114,33 +114,16 @@ std::optional<ListOptions> ParseArgs(const std::vector<std::string>& args) {
     return options;
 }
 
-// Reader messages of a command-line run: the text alone, on the error stream.
-class StreamDialogs : public platform::Dialogs {
+// Reader messages of a command-line run go to the error stream while the run lasts.
+class InstalledDialogs {
 public:
-    explicit StreamDialogs(std::ostream& err) : err_(err), previous_(platform::SetDialogs(this)) {}
-    ~StreamDialogs() override { platform::SetDialogs(previous_); }
-    StreamDialogs(const StreamDialogs&) = delete;
-    StreamDialogs& operator=(const StreamDialogs&) = delete;
-
-    int MessageBox(const std::string& text, const std::string& caption, platform::MsgButtons,
-                   platform::MsgIcon, QWidget*) override {
-        err_ << (caption.empty() ? text : caption + ": " + text) << '\n';
-        return platform::IdOk;
-    }
-    int InputString(const std::string&, const std::string&, std::string&, QWidget*) override {
-        return platform::IdCancel;
-    }
-    std::string BrowseForFolder(const std::string&, const std::string&, QWidget*) override {
-        return {};
-    }
-    bool ChooseColor(std::uint32_t&, QWidget*) override { return false; }
-    std::string SaveFileName(const std::string&, const std::string&, const std::string&,
-                             QWidget*) override {
-        return {};
-    }
+    explicit InstalledDialogs(platform::Dialogs& dialogs)
+        : previous_(platform::SetDialogs(&dialogs)) {}
+    ~InstalledDialogs() { platform::SetDialogs(previous_); }
+    InstalledDialogs(const InstalledDialogs&) = delete;
+    InstalledDialogs& operator=(const InstalledDialogs&) = delete;
 
 private:
-    std::ostream& err_;
     platform::Dialogs* previous_;
 };
 
@@ -187,7 +170,7 @@ void WriteRecord(std::ostream& out, TFontInfo& record, bool allNames) {
 // Folder mode without FOLDER arguments lists the viewer's own folder slots.
 void LoadStoredFolders(TFontList& list) {
     const platform::IniFile settings(platform::ProgramFolder() + "glyphwell.ini");
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
         std::string folder =
             settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
         const auto first = folder.find_first_not_of(" \t");
@@ -229,7 +212,8 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (options->lang != 0) {
         platform::SetUserDefaultLangID(options->lang);
     }
-    StreamDialogs dialogs(err);
+    platform::StreamDialogs dialogs(err);
+    const InstalledDialogs installed(dialogs);
     // A listing changes nothing other programs could see: no "fonts changed" broadcast.
     platform::Services listServices = services;
     listServices.fontChange = nullptr;

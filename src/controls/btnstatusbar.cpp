@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QWindow>
 
-#include "controls/colorref.h"
+#include "platform/colorref.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "controls/colorref.h"
+#include "platform/colorref.h"
 #include "controls/threadtimer.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "catalogue/fontbytes.h"
-#include "catalogue/fontfiles.h"
+#include "fileops/paths.h"
 #include "catalogue/fontinfo.h"
 #include "catalogue/nametable.h"
 #include "controls/centring.h"
@@ -224,6 +224,6 @@ void TfFontInfo::ShowNames(TFontInfo& record) {
 void TfFontInfo::ShowFile(const TFontInfo& record) {
     const std::string& path = record.FileName();
     FileName->setText(Text(ExtractFileName(path)));
-    Folder->setText(Text(catalogue::FolderPart(path)));
+    Folder->setText(Text(FolderPart(path)));
     Size->setText(GroupedNumber(GetFileSize(path)) + " bytes");
 }

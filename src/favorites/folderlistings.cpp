@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <memory>
 
+#include "fileops/paths.h"
+
 namespace {
 
 struct DirCloser {
@@ -52,15 +54,14 @@ const TFolderListings::Listing& TFolderListings::ListingOf(const std::string& fo
 }
 
 bool TFolderListings::FileIsGone(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
+    if (path.find('/') == std::string::npos) {
         return true;
     }
-    const Listing& listing = ListingOf(slash == 0 ? "/" : path.substr(0, slash));
+    const Listing& listing = ListingOf(ContainingFolder(path));
     if (listing.folderMissing) {
         return false;
     }
-    const std::string name = path.substr(slash + 1);
+    const std::string name = ExtractFileName(path);
     if (!listing.files || listing.others.count(name) != 0) {
         return StatSaysGone(path);
     }

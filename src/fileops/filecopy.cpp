@@ -7,29 +7,20 @@
 #include "fileops/fileerrors.h"
 #include "fileops/fileprogress.h"
 #include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "fileops/temptarget.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/errorcodes.h"
 
 namespace {
 
-constexpr int kErrorAccessDenied = 5;
 // A copy written and waiting to be placed (never a result of an entry).
 constexpr int kPending = -2;
 // Copies wait for one sync of their volume together, up to these amounts: one wait for the
 // disk per group instead of one per file, while a group's bytes stay a modest part of memory.
 constexpr std::size_t kGroupFiles = 1024;
 constexpr std::uint64_t kGroupBytes = 256ull << 20;
-constexpr int kErrorFileExists = 80;
-constexpr int kErrorAlreadyExists = 183;
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // The last component of folder; the folder itself for the root.
 std::string ShortName(std::string folder) {
@@ -41,7 +32,7 @@ std::string ShortName(std::string folder) {
 }
 
 bool TargetExists(int result) {
-    return result == kErrorFileExists || result == kErrorAlreadyExists;
+    return result == platform::kErrorFileExists || result == platform::kErrorAlreadyExists;
 }
 
 // Ends the progress display however the run ends.
@@ -148,7 +139,7 @@ void TFileCopy::BeginDisplay(const std::string& folder, bool byBytes) {
     display.gaugeMax = byBytes ? TotalSize : static_cast<std::uint64_t>(TotalCount);
     display.totalSize = byBytes ? FormatThousands(TotalSize) : std::string();
     display.totalCount = TotalCount;
-    display.sourceName = ShortName(FolderOf(Files.front()));
+    display.sourceName = ShortName(ContainingFolder(Files.front()));
     progress->BeginDisplay(display);
     progress->SetTargetName(ShortName(folder));
     progress->StartTiming();
@@ -226,7 +217,7 @@ bool TFileCopy::PlacePending(const std::string& errorCaption, bool last) {
     std::set<std::string> folders;
     int synced = 0;
     for (const PendingCopy& copy : pending_) {
-        const std::string folder = FolderOf(copy.temp->Target());
+        const std::string folder = ContainingFolder(copy.temp->Target());
         if (synced == 0 && folders.insert(folder).second) {
             synced = files_.SyncVolume(folder);
         }
@@ -312,7 +303,7 @@ TFileCopy::CopyOutcome TFileCopy::CopyFile(const std::string& source, const std:
         return outcome;
     }
     if (sourceResult != 0 || !from.isRegular) {
-        outcome.result = sourceResult != 0 ? sourceResult : kErrorAccessDenied;
+        outcome.result = sourceResult != 0 ? sourceResult : platform::kErrorAccessDenied;
         return outcome;
     }
     // Looked at before any byte is copied, so a skip costs nothing.
@@ -320,11 +311,11 @@ TFileCopy::CopyOutcome TFileCopy::CopyFile(const std::string& source, const std:
     if (files_.Status(target, existing, false) == 0) {
         outcome.sameFile = existing.device == from.device && existing.inode == from.inode;
         if ((Action & faOverwrite) == 0) {
-            outcome.result = kErrorFileExists;
+            outcome.result = platform::kErrorFileExists;
             return outcome;
         }
         if (outcome.sameFile || existing.isFolder) {
-            outcome.result = outcome.sameFile ? 0 : kErrorAccessDenied;
+            outcome.result = outcome.sameFile ? 0 : platform::kErrorAccessDenied;
             return outcome;
         }
         outcome.replaced = true;
@@ -389,7 +380,7 @@ int TFileCopy::MoveOne(const std::string& source, const std::string& target) {
         return kResultCancelled;
     }
     bool sameVolume = true;
-    if (files_.SameVolume(source, FolderOf(target), sameVolume) != 0) {
+    if (files_.SameVolume(source, ContainingFolder(target), sameVolume) != 0) {
         sameVolume = true;  // the rename below reports what is missing
     }
     int result = 0;
@@ -438,7 +429,7 @@ int TFileCopy::MoveAcross(const std::string& source, const std::string& target, 
     if (copy.result != 0 || copy.sameFile) {
         return copy.result;
     }
-    int result = files_.SyncFolder(FolderOf(target));
+    int result = files_.SyncFolder(ContainingFolder(target));
     if (result == 0) {
         result = files_.Unlink(source);
     }

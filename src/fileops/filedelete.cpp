@@ -3,13 +3,13 @@
 #include "fileops/fileerrors.h"
 #include "fileops/fileprogress.h"
 #include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "platform/filesystem.h"
 #include "platform/trash.h"
+#include "platform/errorcodes.h"
 
 namespace {
 
-// ERROR_NOT_SUPPORTED: there is no trash to send the file to.
-constexpr int kErrorNotSupported = 50;
 
 class DeleteDisplay {
 public:
@@ -48,7 +48,7 @@ int TFileDelete::DeleteOne(const std::string& path) {
     }
     int result = 0;
     if (UseRecycleBin) {
-        result = trash_ != nullptr ? trash_->MoveToTrash(path) : kErrorNotSupported;
+        result = trash_ != nullptr ? trash_->MoveToTrash(path) : platform::kErrorNotSupported;
     } else {
         result = files_.Unlink(path);
     }

@@ -3,24 +3,19 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <optional>
 #include <system_error>
 
 #include "platform/diskspace.h"
 #include "platform/regularfile.h"
-#include "platform/shell.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::uint64_t kFolderNotEntered = std::numeric_limits<std::uint64_t>::max();
-
-platform::Shell*& InstalledShell() {
-    static platform::Shell* shell = nullptr;
-    return shell;
-}
 
 struct FolderTotals {
     int count = 0;
@@ -80,11 +75,6 @@ fs::path NearestExistingAncestor(const std::string& path) {
 
 }  // namespace
 
-std::string ExtractFileName(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::uint64_t GetFileSize(const std::string& path) {
     return platform::RegularFile(path).Size();
 }
@@ -110,38 +100,6 @@ std::string RootPath(const std::string& path) {
 
 std::uint64_t GetDiskFreeSpaceA(const std::string& path) {
     return platform::FreeDiskSpace(RootPath(path));
-}
-
-std::string AddToPath(const std::string& folder, const std::string& name) {
-    if (name.empty()) {
-        return folder;
-    }
-    if (folder.empty()) {
-        return name;
-    }
-    return folder.back() == '/' ? folder + name : folder + '/' + name;
-}
-
-bool DirExists(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool ExecuteFile(platform::Shell& shell, const std::string& file, const std::string& parameters,
-                 const std::string& workingFolder) {
-    return !file.empty() && shell.Execute(file, parameters, workingFolder);
-}
-
-bool ExecuteFile(const std::string& file, const std::string& parameters,
-                 const std::string& workingFolder) {
-    platform::Shell* shell = InstalledShell();
-    return shell != nullptr && ExecuteFile(*shell, file, parameters, workingFolder);
-}
-
-platform::Shell* SetExecuteShell(platform::Shell* shell) {
-    platform::Shell* previous = InstalledShell();
-    InstalledShell() = shell;
-    return previous;
 }
 
 int GetFileCount(const std::string& folder) {
@@ -177,4 +135,13 @@ std::uint64_t GetSelectedSize(const std::vector<std::string>& paths) {
         }
     }
     return size;
+}
+
+bool WriteLines(const std::string& file, const std::vector<std::string>& lines) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+    out.flush();
+    return static_cast<bool>(out);
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/errorcodes.h"
+
 class QWidget;
 
 namespace platform {
@@ -12,7 +14,7 @@ class FileSystem;
 }  // namespace platform
 
 // Result of one file step besides 0 (done) and a Windows error code.
-constexpr int kResultCancelled = 1223;
+constexpr int kResultCancelled = platform::kErrorCancelled;
 constexpr int kResultSkipped = -1;
 constexpr int kResultNoMemory = 8;
 

@@ -4,21 +4,22 @@
 
 #include <atomic>
 
+#include "fileops/paths.h"
+#include "platform/errorcodes.h"
+
 namespace {
 
 // File names may hold 255 bytes; the hidden name adds a dot and a suffix to the target's.
 constexpr std::size_t kMaxKeptNameBytes = 200;
 constexpr int kNameAttempts = 100;
-constexpr int kErrorFileExists = 80;
 
 std::string HiddenName(const std::string& target, int attempt) {
     static std::atomic<unsigned> serial{0};
-    const std::size_t slash = target.find_last_of('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1);
-    return folder + "." + name.substr(0, kMaxKeptNameBytes) + "." + std::to_string(::getpid()) +
-           "-" + std::to_string(serial++) + "-" + std::to_string(attempt) + ".part";
+    const std::string name = ExtractFileName(target);
+    return AddToPath(ContainingFolder(target), "." + name.substr(0, kMaxKeptNameBytes) + "." +
+                                                   std::to_string(::getpid()) + "-" +
+                                                   std::to_string(serial++) + "-" +
+                                                   std::to_string(attempt) + ".part");
 }
 
 }  // namespace
@@ -33,8 +34,8 @@ TTempTarget::~TTempTarget() {
 }
 
 int TTempTarget::Create() {
-    int result = kErrorFileExists;
-    for (int attempt = 0; attempt < kNameAttempts && result == kErrorFileExists; ++attempt) {
+    int result = platform::kErrorFileExists;
+    for (int attempt = 0; attempt < kNameAttempts && result == platform::kErrorFileExists; ++attempt) {
         path_ = HiddenName(target_, attempt);
         // Only the owner may read the bytes until the source's permissions are given.
         result = files_.CreateNew(path_, 0600, handle_);

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <set>
 
-#include "catalogue/fontfiles.h"
+#include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "catalogue/fontlist.h"
 #include "platform/dialogs.h"
 #include "platform/fontchange.h"
@@ -51,10 +52,6 @@ void RenameIn(TFontList& list, const std::string& oldPath, const std::string& ne
 }
 
 }  // namespace
-
-std::string FolderOf(const std::string& path) {
-    return catalogue::FolderPart(path);
-}
 
 std::vector<TCommandFile> TFontCommand::ChosenFiles(int focusedIndex) const {
     const TFontList& view = context_.viewList;
@@ -135,5 +132,5 @@ void TFontCommand::ReportErrors(const std::string& text, const std::vector<std::
     context_.dialogs.MessageBox(text, "", platform::MsgButtons::Ok, platform::MsgIcon::Information,
                                 context_.owner);
     // The log is a help for the user; failing to write it must not fail the command.
-    catalogue::WriteLines(context_.programFolder + "error.log", lines);
+    WriteLines(context_.programFolder + "error.log", lines);
 }

@@ -70,6 +70,3 @@ protected:
 
     const TFontCommandContext& context_;
 };
-
-// The folder part of path, without the trailing separator.
-std::string FolderOf(const std::string& path);

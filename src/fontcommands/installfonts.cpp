@@ -3,13 +3,13 @@
 #include "catalogue/fontlist.h"
 #include "fileops/filecopy.h"
 #include "fileops/fileerrors.h"
-#include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/errorcodes.h"
 
 namespace {
 
-constexpr int kErrorAlreadyExists = 183;
 
 }  // namespace
 
@@ -57,7 +57,7 @@ int TInstallFonts::MakeFontsFolder() {
     const std::string& folder = context_.userFontsFolder;
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const int made = context_.files.MakeFolder(folder.substr(0, slash));
-        if (made != 0 && made != kErrorAlreadyExists) {
+        if (made != 0 && made != platform::kErrorAlreadyExists) {
             return made;
         }
         if (slash == std::string::npos) {
@@ -69,5 +69,5 @@ int TInstallFonts::MakeFontsFolder() {
     if (result != 0) {
         return result;
     }
-    return status.isFolder ? 0 : kErrorAlreadyExists;
+    return status.isFolder ? 0 : platform::kErrorAlreadyExists;
 }

@@ -1,12 +1,12 @@
 #include "fontcommands/protectlist.h"
 
-#include "catalogue/fontfiles.h"
+#include "fileops/paths.h"
 #include "platform/collation.h"
 #include "platform/filesystem.h"
+#include "platform/errorcodes.h"
 
 namespace {
 
-constexpr int kErrorFileNotFound = 2;
 constexpr std::size_t kReadBlock = 16384;
 
 int ReadAll(platform::FileSystem& files, const std::string& path, std::string& text) {
@@ -30,7 +30,7 @@ int TProtectList::Load(platform::FileSystem& files, const std::string& path) {
     lines_.clear();
     std::string text;
     const int result = ReadAll(files, path, text);
-    if (result == kErrorFileNotFound) {
+    if (result == platform::kErrorFileNotFound) {
         return 0;
     }
     if (result != 0) {
@@ -53,7 +53,7 @@ int TProtectList::Load(platform::FileSystem& files, const std::string& path) {
 }
 
 bool TProtectList::Protects(const std::string& path) const {
-    const std::string name = catalogue::NamePart(path);
+    const std::string name = ExtractFileName(path);
     for (const std::string& line : lines_) {
         if (platform::CompareStrI(line, name) == 0) {
             return true;

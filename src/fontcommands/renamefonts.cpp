@@ -1,21 +1,18 @@
 #include "fontcommands/renamefonts.h"
 
 #include "catalogue/fontlist.h"
-#include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "fileops/operation.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/errorcodes.h"
 
 namespace {
 
 constexpr const char* kCaption = "Rename";  // 710
 constexpr const char* kNameTaken =          // 713
     "Same filename already exists or filename is invalid.\nPut new filename without '.ttf'";
-constexpr const char* kProcessRest = "Do you want to process the rest of files?";  // 707
-constexpr int kErrorFileExists = 80;
-constexpr int kErrorInvalidName = 123;
-constexpr int kErrorAlreadyExists = 183;
-
+constexpr const char* kProcessRest = "Do you want to process the rest of files?";  
 std::string Confirmation(const std::string& subject) {
     return "\"" + subject +
            "\"\nThis will change filename to its font name.\nAre you sure you want to do this "
@@ -29,8 +26,8 @@ std::string ExtensionOf(const std::string& path) {
 }
 
 bool AsksForAnotherName(int result) {
-    return result == kErrorInvalidName || result == kErrorAlreadyExists ||
-           result == kErrorFileExists;
+    return result == platform::kErrorInvalidName || result == platform::kErrorAlreadyExists ||
+           result == platform::kErrorFileExists;
 }
 
 }  // namespace
@@ -109,9 +106,9 @@ int TRenameFonts::TryName(const std::string& oldPath, const std::string& name,
                           std::string& newPath) {
     const std::string fileName = FileNameFor(name, ExtensionOf(oldPath));
     if (fileName.empty()) {
-        return kErrorInvalidName;
+        return platform::kErrorInvalidName;
     }
-    newPath = AddToPath(FolderOf(oldPath), fileName);
+    newPath = AddToPath(FolderPart(oldPath), fileName);
     if (newPath == oldPath) {
         return 0;
     }

@@ -5,16 +5,15 @@
 #include "catalogue/fontlist.h"
 #include "fileops/filecopy.h"
 #include "fileops/filedelete.h"
-#include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "fontcommands/protectlist.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/services.h"
+#include "platform/errorcodes.h"
 
 namespace {
 
-constexpr int kErrorFileNotFound = 2;
-constexpr int kErrorAlreadyExists = 183;
 constexpr int kMaxBackupNumber = 99;
 
 constexpr const char* kSomeNotRemoved =  // 701
@@ -35,7 +34,7 @@ std::string WithoutTrailingSlash(std::string folder) {
 // The code logged for a file that stayed: a file skipped for want of a free backup name
 // failed because the name exists.
 int LoggedCode(int result) {
-    return result == kResultSkipped ? kErrorAlreadyExists : result;
+    return result == kResultSkipped ? platform::kErrorAlreadyExists : result;
 }
 
 }  // namespace
@@ -103,7 +102,7 @@ int TUninstallFonts::Run(int focusedIndex) {
             const std::string& path = chosen[i].path;
             if (results[i] == 0) {
                 RemoveRecordsOf(path);
-                changedFolders.push_back(FolderOf(path));
+                changedFolders.push_back(FolderPart(path));
             } else {
                 // The log's line shape has no closing parenthesis; readers of old logs
                 // expect it so.
@@ -170,7 +169,7 @@ void TUninstallFonts::PrepareBackupFolder() {
 
 void TUninstallFonts::BackupFileExists(TFileCopy&, const std::string&, std::string& target,
                                        std::uint32_t& action) {
-    const std::string folder = FolderOf(target);
+    const std::string folder = FolderPart(target);
     const std::string name = ExtractFileName(target);
     const std::size_t dot = name.rfind('.');
     const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
@@ -178,7 +177,7 @@ void TUninstallFonts::BackupFileExists(TFileCopy&, const std::string&, std::stri
     for (int n = 1; n <= kMaxBackupNumber; ++n) {
         const std::string candidate = AddToPath(folder, stem + std::to_string(n) + extension);
         platform::FileStatus status;
-        if (context_.files.Status(candidate, status, false) == kErrorFileNotFound) {
+        if (context_.files.Status(candidate, status, false) == platform::kErrorFileNotFound) {
             target = candidate;
             action = faRenamed;
             return;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "controls/xlabel.h"
+#include "mainwindow/application.h"
 #include "platform/helppages.h"
 #include "platform/programfolder.h"
 #include "platform/shell.h"
@@ -100,7 +101,7 @@ void TfAbout::BuildBody() {
     Homepage->OnClick = [this] { HomepageClick(); };
     MakeMarkup(this, "lMsn", "<b><c2080D0>msn</c></b>  not available", QPoint(24, 126));
     MakeLine(this, 150);
-    auto* note = new QLabel("Glyphwell Viewer 1.5 Beta", this);
+    auto* note = new QLabel(TApplication::Title, this);
     note->setObjectName("Note");
     note->setFont(Tahoma());
     note->setGeometry(12, 170, 200, 16);

@@ -10,6 +10,7 @@ class TApplication : public QApplication {
     Q_OBJECT
 
 public:
+    // The program's title: window captions, error boxes, the about window.
     static constexpr const char* Title = "Glyphwell Viewer 1.5 Beta";
 
     TApplication(int& argc, char** argv);

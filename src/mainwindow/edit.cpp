@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "controls/colorref.h"
+#include "platform/colorref.h"
 
 TfEdit::TfEdit(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

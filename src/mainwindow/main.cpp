@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "catalogue/listcommand.h"
-#include "fileops/appdialogs.h"
-#include "fileops/fileutil.h"
+#include "mainwindow/appdialogs.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
@@ -102,7 +101,6 @@ int ViewerMain(int argc, char** argv) {
     services.processEvents = [] { QCoreApplication::processEvents(); };
     AppDialogs dialogs;
     platform::SetDialogs(&dialogs);
-    SetExecuteShell(&shell);
 
     TMainForm mainForm(services);
     TfScan scan(&mainForm, services.processEvents);
@@ -116,7 +114,6 @@ int ViewerMain(int argc, char** argv) {
         });
     }
     const int result = app.exec();
-    SetExecuteShell(nullptr);
     platform::SetDialogs(nullptr);
     return result;
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "mainwindow/application.h"
 #include "mainwindow/scan.h"
 #include "platform/programfolder.h"
 #include "preview/xfontlistview.h"
@@ -99,7 +100,7 @@ TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
     FontView->Items().SetManageResources(false);
 
     favoritesFile_ = platform::ProgramFolder() + "installed.fav";
-    setWindowTitle(AppTitle);
+    setWindowTitle(TApplication::Title);
     setMinimumSize(500, 400);
     setGeometry(257, 167, 766, 582);
     // The window sees keys before its controls: menu shortcuts, Esc and Alt+4.

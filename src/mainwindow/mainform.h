@@ -43,8 +43,6 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr const char* AppTitle = "Glyphwell Viewer 1.5 Beta";
-    static constexpr int FolderSlots = 5;
 
     explicit TMainForm(const platform::Services& services, QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -117,7 +115,7 @@ public:
     QToolButton* tbFavGroup = nullptr;
     QWidget* pnFolders = nullptr;
     QToolButton* sbAddFolder = nullptr;
-    TXImageLabel* ilFolder[FolderSlots] = {};
+    TXImageLabel* ilFolder[kFolderSlots] = {};
     QLabel* lbFolderHint = nullptr;
     TXFontListView* FontView = nullptr;
     TBtnStatusBar* StatusBar1 = nullptr;

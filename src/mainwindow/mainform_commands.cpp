@@ -7,17 +7,13 @@
 
 #include "controls/btnstatusbar.h"
 #include "controls/ximagelabel.h"
+#include "fileops/paths.h"
+#include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "platform/dialogs.h"
 #include "preview/xfontlistview.h"
 
 namespace {
-
-// The last path component; a path ending in a separator has none.
-std::string LastComponent(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Restores the cursor on every path out of a long step.
 class WaitCursor {
@@ -131,7 +127,7 @@ void TMainForm::TabClick(int tag) {
 }
 
 void TMainForm::AddFolderCommand() {
-    if (fontList_->GetFolderCount() == FolderSlots) {
+    if (fontList_->GetFolderCount() == kFolderSlots) {
         platform::CurrentDialogs().MessageBox("폴더는 5개까지만 추가할 수 있습니다.", "안내",
                                               platform::MsgButtons::Ok, platform::MsgIcon::None,
                                               this);
@@ -152,7 +148,7 @@ void TMainForm::AddFolderCommand() {
 }
 
 void TMainForm::RemoveFolderCommand(int slot) {
-    if (slot < 0 || slot >= FolderSlots) {
+    if (slot < 0 || slot >= kFolderSlots) {
         return;
     }
     const std::string path = ilFolder[slot]->toolTip().toUtf8().toStdString();
@@ -166,9 +162,9 @@ void TMainForm::RemoveFolderCommand(int slot) {
 }
 
 void TMainForm::RefreshFolderLabels() {
-    for (int slot = 0; slot < FolderSlots; ++slot) {
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
         const std::string path = fontList_->GetFolders(slot);
-        ilFolder[slot]->SetCaption(LastComponent(path) + "  ");
+        ilFolder[slot]->SetCaption(ExtractFileName(path) + "  ");
         ilFolder[slot]->setToolTip(QString::fromUtf8(path));
         ilFolder[slot]->setVisible(!path.empty());
     }
@@ -200,8 +196,8 @@ void TMainForm::UpdateCaption() {
                            : m == flmInstalled ? "Installed Fonts"
                            : m == flmFolders   ? "Fonts in folder"
                                                : nullptr;
-    setWindowTitle(modeName == nullptr ? QString(AppTitle)
-                                       : QString("%1 - %2").arg(AppTitle, modeName));
+    setWindowTitle(modeName == nullptr ? QString(TApplication::Title)
+                                       : QString("%1 - %2").arg(TApplication::Title, modeName));
 }
 
 void TMainForm::FontViewChange() {

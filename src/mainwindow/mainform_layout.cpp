@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "controls/btnstatusbar.h"
-#include "controls/colorref.h"
+#include "platform/colorref.h"
 #include "controls/ximagelabel.h"
 #include "controls/xlabel.h"
 #include "mainwindow/mainform.h"
@@ -329,7 +329,7 @@ QWidget* TMainForm::BuildFolderBar() {
     row->addSpacing(2);
 
     const QPixmap folderPicture(":/images/folder.png");
-    for (int slot = 0; slot < FolderSlots; ++slot) {
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
         auto* label = new TXImageLabel(pnFolders);
         label->setObjectName(QString("ilFolder%1").arg(slot + 1));
         label->setProperty("tag", slot);

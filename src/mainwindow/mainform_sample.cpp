@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "controls/colorref.h"
+#include "platform/colorref.h"
 #include "mainwindow/mainform.h"
 #include "platform/dialogs.h"
 #include "preview/xfontlistview.h"

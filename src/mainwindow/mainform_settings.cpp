@@ -13,7 +13,7 @@
 #include <exception>
 #include <optional>
 
-#include "controls/colorref.h"
+#include "platform/colorref.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "platform/inifile.h"
@@ -166,7 +166,7 @@ void TMainForm::LoadSettings() {
     if (backupFolder_.empty()) {
         backupFolder_ = platform::ProgramFolder() + "uninstalled";
     }
-    for (int slot = 0; slot < FolderSlots; ++slot) {
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
         const QString path =
             QString::fromUtf8(ini.ReadString("Folders", "Folder" + std::to_string(slot + 1), ""));
         fontList_->SetFolders(slot, path.trimmed().toUtf8().toStdString());
@@ -239,7 +239,7 @@ void TMainForm::SaveSettings() {
         ini.WriteInteger("Option", "Left", paneShown ? 1 : 0);
         ini.WriteInteger("Option", "Sort", fontList_->SortType());
         ini.WriteInteger("Option", "ViewMode", fontList_->Mode());
-        for (int slot = 0; slot < FolderSlots; ++slot) {
+        for (int slot = 0; slot < kFolderSlots; ++slot) {
             ini.WriteString("Folders", "Folder" + std::to_string(slot + 1),
                             fontList_->GetFolders(slot));
         }

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "controls/centring.h"
+#include "fileops/paths.h"
 #include "mainwindow/about.h"
 #include "mainwindow/edit.h"
 #include "mainwindow/mainform.h"
@@ -20,11 +21,6 @@ namespace {
 constexpr const char* kNoErrorLog =
     "'error.log' is a file has an error information for the last action had error(s)\n"
     "There is no error information to show now.";
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
 
 // The first line of a text file; empty when the file is missing or empty.
 std::string FirstLine(const std::string& path) {
@@ -89,7 +85,7 @@ void TMainForm::OpenExplorer1Click() {
     if (items.GetCount() == 0 || FontView->ItemIndex() < 0) {
         return;
     }
-    services_.shell->Execute(FolderOf(items.GetItems(FontView->ItemIndex()).FileName()), "", "");
+    services_.shell->Execute(FolderPart(items.GetItems(FontView->ItemIndex()).FileName()), "", "");
 }
 
 void TMainForm::ExplorerUninstalledFolder1Click() {

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "catalogue/fontfiles.h"
+#include "fileops/paths.h"
 #include "controls/xpgauge.h"
 
 namespace {
@@ -83,21 +83,6 @@ void TfScan::BuildHeader() {
     bevel->setGeometry(0, 29, 306, 2);
 }
 
-// Walks the folders the way the font list's scan does, so the total is the number of files
-// the list will report: every entry that is not a folder and ends in ".ttf", links included.
-int TfScan::CountFontFiles(const std::string& folder) {
-    const std::string prefix = !folder.empty() && folder.back() == '/' ? folder : folder + '/';
-    int count = 0;
-    for (const catalogue::FolderEntry& entry : catalogue::ListFolder(folder)) {
-        if (entry.isFolder) {
-            count += CountFontFiles(prefix + entry.name);
-        } else if (catalogue::HasExtensionI(entry.name, ".ttf")) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 int TfScan::LoadTotal(const TFontList& sender, TFontListMode mode, const std::string& info) const {
     if (mode == flmInstalled) {
         return ParseCount(info);
@@ -109,7 +94,7 @@ int TfScan::LoadTotal(const TFontList& sender, TFontListMode mode, const std::st
         return CountFontFiles(info);
     }
     int total = 0;
-    for (int slot = 0; slot < 5; ++slot) {
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
         const std::string folder = sender.GetFolders(slot);
         if (!folder.empty()) {
             total += CountFontFiles(folder);

@@ -31,9 +31,6 @@ public:
     int FileCount() const { return fileCount_; }
     bool Cancelled() const { return cancelled_; }
 
-    // Number of files with the extension ".ttf" (any case) in folder and all its subfolders.
-    static int CountFontFiles(const std::string& folder);
-
     QWidget* Panel1 = nullptr;
     QLabel* Count = nullptr;
     QLabel* FontName = nullptr;

@@ -9,33 +9,34 @@ int WinErrorFromErrno(int err, ErrnoContext context) {
         case 0:
             return 0;
         case ENOENT:
-            return context == ErrnoContext::MissingFolderOnTheWay ? 3 : 2;
+            return context == ErrnoContext::MissingFolderOnTheWay ? kErrorPathNotFound
+                                                                  : kErrorFileNotFound;
         case EACCES:
         case EPERM:
-            return 5;
+            return kErrorAccessDenied;
         case EROFS:
-            return 19;
+            return kErrorWriteProtect;
         case EBUSY:
         case ETXTBSY:
-            return 32;
+            return kErrorSharingViolation;
         case EEXIST:
-            return context == ErrnoContext::RenameOrMkdir ? 183 : 80;
+            return context == ErrnoContext::RenameOrMkdir ? kErrorAlreadyExists : kErrorFileExists;
         case ENOSPC:
         case EDQUOT:
-            return 112;
+            return kErrorDiskFull;
         case EINVAL:
         case ENAMETOOLONG:
-            return 123;
+            return kErrorInvalidName;
         case ENOTEMPTY:
-            return 145;
+            return kErrorDirNotEmpty;
         case EXDEV:
-            return 17;
+            return kErrorNotSameDevice;
         case EIO:
-            return 30;
+            return kErrorReadFault;
         case ECANCELED:
             return kErrorCancelled;
         default:
-            return 1000 + err;
+            return kErrorFromErrnoBase + err;
     }
 }
 

@@ -27,9 +27,6 @@ enum class FileCall {
     SameVolume
 };
 
-// ERROR_NOT_SAME_DEVICE: a rename between two volumes.
-constexpr int kErrorNotSameDevice = 17;
-
 // The Windows error code for errno err met by a call of the given kind: creating a file
 // that exists is 80, renaming onto or making a folder that exists is 183, a missing folder
 // on the way of a new file or a free-space query is 3.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fileops/paths.h"
+#include "platform/colorref.h"
 #include "preview/shadecolor.h"
 #include "preview/uifont.h"
 
@@ -27,16 +29,9 @@ void EnsureBuffer(QImage& buffer, QSize size, qreal ratio) {
 
 }  // namespace
 
-QColor BgrToColor(std::uint32_t color) {
-    return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
-                  static_cast<int>((color >> 16) & 0xFFu));
-}
-
 QString FileInfoText(const TFontInfo& record, bool fullPath) {
     const std::string& path = record.FileName();
-    const std::size_t slash = path.rfind('/');
-    const std::string shown =
-        fullPath || slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string shown = fullPath ? path : ExtractFileName(path);
     const qint64 kilobytes = record.FileSize() / 1024;
     return QStringLiteral("%1 (%2 KB)")
         .arg(QString::fromUtf8(shown), QLocale().toString(kilobytes));
@@ -65,7 +60,7 @@ void TRowPainter::ForgetRendered() {
 void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool focused,
                        bool erase) {
     if (erase) {
-        painter.fillRect(0, y, settings_.width, settings_.itemHeight, BgrToColor(settings_.color));
+        painter.fillRect(0, y, settings_.width, settings_.itemHeight, ColorFromRef(settings_.color));
     }
     const BandKind kind = !focused ? kPlainBand : (settings_.hasFocus ? kActiveBand : kFocusedBand);
     DrawBand(painter, y, kind);
@@ -81,7 +76,7 @@ void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool f
 void TRowPainter::PaintAll(QPainter& target, QSize client, const TFontList& items, int first,
                            int last, int focused) {
     EnsureBuffer(frame_, client, target.device()->devicePixelRatioF());
-    frame_.fill(BgrToColor(settings_.color));
+    frame_.fill(ColorFromRef(settings_.color));
     QPainter buffer(&frame_);
     for (int index = first; index < last; ++index) {
         Draw(buffer, items.GetItems(index), (index - first) * settings_.itemHeight,
@@ -109,7 +104,7 @@ void TRowPainter::PaintRows(QPainter& target, QSize client, const QRegion& regio
     if (below < client.height()) {
         target.setClipRegion(region);
         target.fillRect(0, below, client.width(), client.height() - below,
-                        BgrToColor(settings_.color));
+                        ColorFromRef(settings_.color));
     }
 }
 
@@ -117,12 +112,12 @@ void TRowPainter::DrawBand(QPainter& painter, int y, BandKind kind) const {
     const auto& shades = bandShades_[kind];
     const int bandWidth = settings_.width - 2;
     const int shadowTop = settings_.headerHeight - kShadowLines;
-    painter.fillRect(0, y, bandWidth, shadowTop, BgrToColor(shades[0]));
+    painter.fillRect(0, y, bandWidth, shadowTop, ColorFromRef(shades[0]));
     for (int line = 0; line < kShadowLines; ++line) {
-        painter.fillRect(0, y + shadowTop + line, bandWidth, 1, BgrToColor(shades[line + 1]));
+        painter.fillRect(0, y + shadowTop + line, bandWidth, 1, ColorFromRef(shades[line + 1]));
     }
     // The separator above the band repeats the darkest shadow line, closing off the row above.
-    painter.fillRect(0, y, bandWidth, 1, BgrToColor(shades[kShadowLines]));
+    painter.fillRect(0, y, bandWidth, 1, ColorFromRef(shades[kShadowLines]));
 }
 
 void TRowPainter::DrawName(QPainter& painter, const TFontInfo& record, int y, bool focused) const {
@@ -133,7 +128,7 @@ void TRowPainter::DrawName(QPainter& painter, const TFontInfo& record, int y, bo
         color = settings_.color;
     }
     painter.setFont(nameFont_);
-    painter.setPen(BgrToColor(color));
+    painter.setPen(ColorFromRef(color));
     const QRect box(8, y + 1, settings_.width - 1 - 8, settings_.headerHeight - 1);
     painter.drawText(box, kTextFlags | Qt::AlignLeft, QString::fromUtf8(record.FullName()));
 }
@@ -145,7 +140,7 @@ void TRowPainter::DrawFileInfo(QPainter& painter, const TFontInfo& record, int y
     }
     const QString text = FileInfoText(record, settings_.showFullPath);
     painter.setFont(infoFont_);
-    painter.setPen(BgrToColor(focused ? settings_.color : ShadeColor(settings_.color, kInfoDelta)));
+    painter.setPen(ColorFromRef(focused ? settings_.color : ShadeColor(settings_.color, kInfoDelta)));
     const int left = settings_.width - painter.fontMetrics().horizontalAdvance(text) - 10;
     const QRect box(left, y + 1, settings_.width - 1 - left, settings_.headerHeight - 1);
     painter.drawText(box, kTextFlags | Qt::AlignLeft, text);
@@ -163,7 +158,7 @@ void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, in
     painter.save();
     painter.setClipRect(box);
     painter.setFont(face.font);
-    painter.setPen(BgrToColor(settings_.textColor));
+    painter.setPen(ColorFromRef(settings_.textColor));
     painter.drawText(box, kTextFlags | Qt::AlignLeft, settings_.text);
     painter.restore();
 }
@@ -198,7 +193,7 @@ void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, i
     if (smoothRow_.size() != shown.size()) {
         smoothRow_ = QImage(shown.size(), QImage::Format_RGB32);
     }
-    smoothRow_.fill(BgrToColor(settings_.color));
+    smoothRow_.fill(ColorFromRef(settings_.color));
     const int skipped = shown.top() - top;
     const TSupersampledText::LargeFace large{
         face.key,

@@ -78,9 +78,6 @@ private:
     std::array<std::array<std::uint32_t, kShadowLines + 1>, kBandKinds> bandShades_{};
 };
 
-// A 0x00BBGGRR colour as Qt's colour.
-QColor BgrToColor(std::uint32_t color);
-
 // The file information of a row: "<file> (<size> KB)", the size in whole kilobytes with the
 // locale's thousands separators, the file as its bare name or its whole path.
 QString FileInfoText(const TFontInfo& record, bool fullPath);

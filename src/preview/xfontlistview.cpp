@@ -11,6 +11,7 @@
 #include <QStringLiteral>
 #include <algorithm>
 
+#include "platform/colorref.h"
 #include "preview/quicksearch.h"
 #include "preview/rowpainter.h"
 #include "preview/samplefontcache.h"
@@ -372,7 +373,7 @@ void TXFontListView::paintEvent(QPaintEvent* event) {
 
 void TXFontListView::PaintEmpty(QPainter& painter) {
     const QRect client = viewport()->rect();
-    painter.fillRect(client, BgrToColor(color_));
+    painter.fillRect(client, ColorFromRef(color_));
     painter.setFont(messageFont_);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(client.adjusted(10, 10, 0, 0),

@@ -12,7 +12,6 @@
 #include <future>
 #include <limits>
 
-#include "fakes/fakeshell.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -30,29 +29,6 @@ void MakeSparseFile(const std::string& path, std::uint64_t size) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path).close();
     fs::resize_file(path, size);
-}
-
-TEST(AddToPath, JoinsWithOneSeparator) {
-    EXPECT_EQ(AddToPath("/fonts/", "a.ttf"), "/fonts/a.ttf");
-    EXPECT_EQ(AddToPath("/fonts", "a.ttf"), "/fonts/a.ttf");
-    EXPECT_EQ(AddToPath("", "a.ttf"), "a.ttf");
-    EXPECT_EQ(AddToPath("/fonts", ""), "/fonts");
-    EXPECT_EQ(AddToPath("/", "a.ttf"), "/a.ttf");
-}
-
-TEST(AddToPath, LongPathsAreNotCut) {
-    const std::string folder = "/" + std::string(300, 'f');
-    const std::string name = std::string(300, 'n') + ".ttf";
-    EXPECT_EQ(AddToPath(folder, name), folder + "/" + name);
-}
-
-TEST(ExtractFileName, TakesThePartAfterTheLastSlash) {
-    EXPECT_EQ(ExtractFileName("/usr/share/fonts/a.ttf"), "a.ttf");
-    EXPECT_EQ(ExtractFileName("a.ttf"), "a.ttf");
-    EXPECT_EQ(ExtractFileName("/fonts/"), "");
-    EXPECT_EQ(ExtractFileName(""), "");
-    // A colon is an ordinary character in a native file name.
-    EXPECT_EQ(ExtractFileName("/fonts/C:a.ttf"), "C:a.ttf");
 }
 
 TEST(GetFileSize, SizesFilesAndGivesZeroOtherwise) {
@@ -91,16 +67,6 @@ TEST(GetFileSize, NamedPipeNamedLikeAFontGivesZeroWithoutWaiting) {
     EXPECT_EQ(SizeWithoutWaiting(fifo, [&] { return GetFolderSize(sandbox.Path() + "/sel"); }),
               10u);
     EXPECT_EQ(GetSelectedCount({fifo, font}), 2);
-}
-
-TEST(DirExists, OnlyFolders) {
-    Sandbox sandbox;
-    EXPECT_TRUE(DirExists(sandbox.Path()));
-    EXPECT_FALSE(DirExists(sandbox.WriteFile("file", "x")));
-    EXPECT_FALSE(DirExists(sandbox.Path() + "/missing"));
-    EXPECT_FALSE(DirExists(""));
-    fs::create_directory_symlink(sandbox.Path() + "/home", sandbox.Path() + "/link");
-    EXPECT_TRUE(DirExists(sandbox.Path() + "/link"));
 }
 
 TEST(RootPath, IsTheMountPointOfTheNearestExistingFolder) {
@@ -174,24 +140,6 @@ TEST_F(FolderWalkTest, EmptyFolderCountsZero) {
     fs::create_directories(sandbox.Path() + "/empty");
     EXPECT_EQ(GetFileCount(sandbox.Path() + "/empty"), 0);
     EXPECT_EQ(GetSelectedCount({sandbox.Path() + "/empty"}), 0);
-}
-
-TEST(ExecuteFile, GoesThroughTheShellGivenOrInstalled) {
-    fakes::FakeShell shell;
-    EXPECT_TRUE(ExecuteFile(shell, "notepad.exe", "/home/error.log", "/home"));
-    ASSERT_EQ(shell.Executed().size(), 1u);
-    EXPECT_EQ(shell.Executed()[0].file, "notepad.exe");
-    EXPECT_EQ(shell.Executed()[0].parameters, "/home/error.log");
-    EXPECT_EQ(shell.Executed()[0].workingFolder, "/home");
-
-    EXPECT_FALSE(ExecuteFile("charmap.exe", "", ""));  // no shell installed
-    platform::Shell* previous = SetExecuteShell(&shell);
-    shell.SetResult(false);
-    EXPECT_FALSE(ExecuteFile("charmap.exe", "", ""));
-    EXPECT_EQ(shell.Executed().size(), 2u);
-    EXPECT_FALSE(ExecuteFile("", "", ""));
-    EXPECT_EQ(shell.Executed().size(), 2u);
-    SetExecuteShell(previous);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QTest>
 
+#include "platform/colorref.h"
 #include "platform/linux/qtfonttable.h"
 #include "preview/rowpainter.h"
 #include "preview/shadecolor.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr const char* kDejaVu = "/usr/share/fonts/truetype/dejavu/";
 
 QRgb Bgr(std::uint32_t color) {
-    return BgrToColor(color).rgb() | 0xFF000000u;
+    return ColorFromRef(color).rgb() | 0xFF000000u;
 }
 
 // Distinct colours inside rect.

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/colorref.h"
+
 namespace platform {
 namespace {
 
@@ -111,15 +113,11 @@ std::string QtDialogs::BrowseForFolder(const std::string& title, const std::stri
 }
 
 bool QtDialogs::ChooseColor(std::uint32_t& color, QWidget* owner) {
-    const QColor initial(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                         static_cast<int>((color >> 16) & 0xFF));
-    const QColor chosen = QColorDialog::getColor(initial, owner);
+    const QColor chosen = QColorDialog::getColor(ColorFromRef(color), owner);
     if (!chosen.isValid()) {
         return false;
     }
-    color = static_cast<std::uint32_t>(chosen.red()) |
-            (static_cast<std::uint32_t>(chosen.green()) << 8) |
-            (static_cast<std::uint32_t>(chosen.blue()) << 16);
+    color = ColorToRef(chosen);
     return true;
 }
 

@@ -19,7 +19,6 @@
 namespace platform {
 namespace {
 
-constexpr int kErrorInvalidData = 13;
 
 // Qt tells families apart that several foundries ship ("Nimbus Sans [urw]", "Nimbus Sans
 // [UKWN]"); the window system's list names each family once, without the foundry.
@@ -101,7 +100,7 @@ int QtFontTable::AddFontFile(const std::string& path) {
     }
     const int id = QFontDatabase::addApplicationFont(QString::fromStdString(path));
     if (id < 0) {
-        return kErrorInvalidData;
+        return platform::kErrorInvalidData;
     }
     AddedFile& file = addedFiles_[path];
     file.id = id;

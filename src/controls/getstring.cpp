@@ -1,9 +1,11 @@
-#include "fileops/getstring.h"
+#include "controls/getstring.h"
 
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include "controls/centring.h"
 
 namespace {
 
@@ -54,4 +56,22 @@ TfGetString::TfGetString(QWidget* parent)
 
 void TfGetString::reject() {
     done(kResultCancel);
+}
+
+int InputString(QWidget* window, const std::string& caption, const std::string& prompt,
+                std::string& text) {
+    TfGetString dialog(window);
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    dialog.Descript()->setText(QString::fromStdString(prompt));
+    dialog.Edit()->setText(QString::fromStdString(text));
+    dialog.Edit()->selectAll();
+    dialog.Edit()->setFocus();
+    if (window != nullptr) {
+        CentreOver(&dialog, window);
+    }
+    const int result = dialog.exec();
+    if (result == TfGetString::kResultOk) {
+        text = dialog.Edit()->text().toStdString();
+    }
+    return result;
 }

@@ -1,15 +1,12 @@
-#include "catalogue/fontfiles.h"
+#include "fileops/paths.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <fstream>
 
-#include "fileops/fileutil.h"
 #include "platform/collation.h"
 
-namespace catalogue {
 namespace {
 
 // "/a/b/" and "/a/b" are one folder; the root keeps its only separator.
@@ -44,6 +41,67 @@ EntryKind KindOf(const std::string& folder, const dirent& entry) {
 
 }  // namespace
 
+std::string ExtractFileName(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderPart(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string ContainingFolder(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string AddToPath(const std::string& folder, const std::string& name) {
+    if (name.empty()) {
+        return folder;
+    }
+    if (folder.empty()) {
+        return name;
+    }
+    return folder.back() == '/' ? folder + name : folder + '/' + name;
+}
+
+bool DirExists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool HasExtensionI(std::string_view path, std::string_view ext) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+        return false;
+    }
+    const std::string_view own = path.substr(dot);
+    return own.size() == ext.size() && platform::StartsWithI(own, ext);
+}
+
+bool IsWithinFolderI(std::string_view path, std::string_view folder) {
+    path = WithoutTrailingSeparators(path);
+    folder = WithoutTrailingSeparators(folder);
+    if (folder.empty() || path.size() < folder.size() || !platform::StartsWithI(path, folder)) {
+        return false;
+    }
+    return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
+}
+
+bool IsSameFolderI(std::string_view a, std::string_view b) {
+    return platform::CompareStrI(WithoutTrailingSeparators(a), WithoutTrailingSeparators(b)) == 0;
+}
+
 std::vector<FolderEntry> ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     DIR* dir = ::opendir(folder.c_str());
@@ -66,51 +124,14 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
     return entries;
 }
 
-bool FileExists(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
-bool HasExtensionI(std::string_view path, std::string_view ext) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
-        return false;
+int CountFontFiles(const std::string& folder) {
+    int count = 0;
+    for (const FolderEntry& entry : ListFolder(folder)) {
+        if (entry.isFolder) {
+            count += CountFontFiles(AddToPath(folder, entry.name));
+        } else if (HasExtensionI(entry.name, ".ttf")) {
+            ++count;
+        }
     }
-    const std::string_view own = path.substr(dot);
-    return own.size() == ext.size() && platform::StartsWithI(own, ext);
+    return count;
 }
-
-bool IsWithinFolderI(std::string_view path, std::string_view folder) {
-    path = WithoutTrailingSeparators(path);
-    folder = WithoutTrailingSeparators(folder);
-    if (folder.empty() || path.size() < folder.size() || !platform::StartsWithI(path, folder)) {
-        return false;
-    }
-    return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
-}
-
-bool IsSameFolderI(std::string_view a, std::string_view b) {
-    return platform::CompareStrI(WithoutTrailingSeparators(a), WithoutTrailingSeparators(b)) == 0;
-}
-
-std::string FolderPart(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-std::string NamePart(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool WriteLines(const std::string& file, const std::vector<std::string>& lines) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : lines) {
-        out << line << '\n';
-    }
-    out.flush();
-    return static_cast<bool>(out);
-}
-
-}  // namespace catalogue

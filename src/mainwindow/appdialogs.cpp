@@ -1,8 +1,8 @@
-#include "fileops/appdialogs.h"
+#include "mainwindow/appdialogs.h"
 
 #include <QApplication>
 
-#include "fileops/common.h"
+#include "controls/getstring.h"
 
 int AppDialogs::InputString(const std::string& caption, const std::string& prompt,
                             std::string& text, QWidget* owner) {

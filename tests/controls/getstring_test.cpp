@@ -1,4 +1,4 @@
-#include "fileops/getstring.h"
+#include "controls/getstring.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "fileops/appdialogs.h"
-#include "fileops/common.h"
-#include "platform/dialogs.h"
 
 namespace {
 
@@ -121,21 +118,6 @@ TEST_F(InputStringTest, CancelAndEscapeLeaveTheTextUnchanged) {
     });
     EXPECT_EQ(InputString(&window, "c", "p", text), 2);
     EXPECT_EQ(text, "kept");
-}
-
-TEST_F(InputStringTest, ApplicationDialogsUseThisPrompt) {
-    AppDialogs dialogs;
-    platform::Dialogs* previous = platform::SetDialogs(&dialogs);
-    WhenPromptOpens([](TfGetString* dialog) {
-        dialog->Edit()->setText(QStringLiteral("Group"));
-        QTest::keyClick(dialog->Edit(), Qt::Key_Return);
-    });
-    std::string text;
-    EXPECT_EQ(
-        platform::CurrentDialogs().InputString("New Folder", "\n\nNew Folder:", text, &window),
-        platform::IdOk);
-    EXPECT_EQ(text, "Group");
-    platform::SetDialogs(previous);
 }
 
 }  // namespace
