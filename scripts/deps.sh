@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libfontconfig-dev libfreetype-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core fonts-dejavu-extra xvfb xauth
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth
 )
 
 missing=()

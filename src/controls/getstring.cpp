@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "controls/centring.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -13,9 +14,7 @@ constexpr int kClientWidth = 377;
 constexpr int kClientHeight = 101;
 
 QFont DialogFont(int pixelSize) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelSize);
-    return font;
+    return platform::UiPixelFont(QStringLiteral("MS Sans Serif"), pixelSize);
 }
 
 }  // namespace

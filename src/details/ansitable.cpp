@@ -21,6 +21,7 @@
 #include "details/propersize.h"
 #include "details/recordface.h"
 #include "platform/charactermap.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -52,9 +53,7 @@ TfCharTable::TfCharTable(const platform::Services& services, QWidget* parent)
     : QDialog(parent), services_(services), model_(new TCharTableModel(this)) {
     setObjectName("fCharTable");
     setFixedSize(495, 438);
-    QFont windowFont("Tahoma");
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(platform::UiPixelFont(QStringLiteral("Tahoma"), 11));
     BuildTop();
     BuildGrid();
     // The window sees keys before its controls: Escape closes it wherever the focus is.

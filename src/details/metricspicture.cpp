@@ -6,6 +6,8 @@
 #include <QPolygon>
 #include <algorithm>
 
+#include "platform/uifont.h"
+
 namespace {
 
 constexpr int kWidth = 377;
@@ -21,11 +23,7 @@ const QColor kLabel(255, 255, 255);
 const QColor kGlyph(110, 170, 255);
 
 QFont SansFont(int pixelSize) {
-    QFont font;
-    font.setStyleHint(QFont::SansSerif);
-    font.setFamilies({"Tahoma", "DejaVu Sans"});
-    font.setPixelSize(pixelSize);
-    return font;
+    return platform::UiPixelFont(QStringLiteral("Tahoma"), pixelSize);
 }
 
 // The sample font sized so that its ascent is close to kAscentPixels, whatever the family.

@@ -21,6 +21,7 @@
 #include "fileops/fileutil.h"
 #include "platform/collation.h"
 #include "platform/language.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -103,9 +104,7 @@ TfFontInfo::TfFontInfo(const platform::Services& services, QWidget* parent)
     setObjectName("fFontInfo");
     setWindowTitle("Properties");
     setFixedSize(402, 426);
-    QFont windowFont("MS Sans Serif");
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(platform::UiPixelFont(QStringLiteral("MS Sans Serif"), 12));
     pcInfo = new QTabWidget(this);
     pcInfo->setObjectName("pcInfo");
     pcInfo->setGeometry(8, 8, 386, 378);

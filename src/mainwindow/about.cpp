@@ -11,13 +11,12 @@
 #include "platform/helppages.h"
 #include "platform/programfolder.h"
 #include "platform/shell.h"
+#include "platform/uifont.h"
 
 namespace {
 
 QFont Tahoma(bool bold = false) {
-    QFont font("Tahoma", 8);
-    font.setBold(bold);
-    return font;
+    return platform::UiFont(QStringLiteral("Tahoma"), 8, bold);
 }
 
 TXLabel* MakeMarkup(QWidget* parent, const char* name, const QString& caption, QPoint at) {

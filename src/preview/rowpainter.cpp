@@ -8,7 +8,7 @@
 #include "fileops/paths.h"
 #include "platform/colorref.h"
 #include "preview/shadecolor.h"
-#include "preview/uifont.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ QString FileInfoText(const TFontInfo& record, bool fullPath) {
 
 TRowPainter::TRowPainter(TSampleFontCache& fonts)
     : fonts_(fonts),
-      nameFont_(UiFont(QStringLiteral("Tahoma"), 8, true)),
-      infoFont_(UiFont(QStringLiteral("MS Sans Serif"), 8)) {}
+      nameFont_(platform::UiFont(QStringLiteral("Tahoma"), 8, true)),
+      infoFont_(platform::UiFont(QStringLiteral("MS Sans Serif"), 8)) {}
 
 void TRowPainter::Begin(const RowPaintSettings& settings) {
     settings_ = settings;

@@ -15,7 +15,7 @@
 #include "preview/quicksearch.h"
 #include "preview/rowpainter.h"
 #include "preview/samplefontcache.h"
-#include "preview/uifont.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ TXFontListView::TXFontListView(const platform::Services& services, QWidget* pare
       items_(std::make_unique<TFontList>(false, &services)),
       color_(ColorToBgr(QPalette().color(QPalette::Base))),
       sampleText_(QString::fromUtf8(text_)),
-      messageFont_(UiFont(QStringLiteral("MS Sans Serif"), 9)),
+      messageFont_(platform::UiFont(QStringLiteral("MS Sans Serif"), 9)),
       fonts_(std::make_unique<TSampleFontCache>(services.fontTable)),
       rowPainter_(std::make_unique<TRowPainter>(*fonts_)) {
     setFocusPolicy(Qt::StrongFocus);
@@ -146,7 +146,7 @@ QFont TXFontListView::SampleFont(const TFontInfo& record) const {
 // ---- geometry and scrolling
 
 void TXFontListView::ResetItemHeight() {
-    const QFontMetrics metrics(UiFont(QStringLiteral("Tahoma"), fontSize_), viewport());
+    const QFontMetrics metrics(platform::UiFont(QStringLiteral("Tahoma"), fontSize_), viewport());
     itemHeight_ = metrics.height() + 40;
     const int height = viewport()->height();
     visibleCount_ = height / itemHeight_ + (height % itemHeight_ != 0 ? 1 : 0);
@@ -154,7 +154,7 @@ void TXFontListView::ResetItemHeight() {
 
 void TXFontListView::ResetHeaderHeight() {
     headerHeight_ =
-        QFontMetrics(UiFont(QStringLiteral("MS Sans Serif"), 8), viewport()).height() + 4;
+        QFontMetrics(platform::UiFont(QStringLiteral("MS Sans Serif"), 8), viewport()).height() + 4;
 }
 
 void TXFontListView::UpdateScrollBar() {

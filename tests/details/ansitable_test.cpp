@@ -187,7 +187,9 @@ TEST_F(TfCharTableTest, AllCharactersShowsTheFontsMapWithItsCount) {
     std::vector<char32_t> codes = characterMap.CodePoints(kDejaVuBold, 0);
     std::erase_if(codes, [](char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); });
     ASSERT_GT(codes.size(), 1000u);
-    QTest::mouseClick(window->cbAllChars, Qt::LeftButton);
+    // On the box itself: the caption ends well before the check box's right edge.
+    const QPoint box(6, window->cbAllChars->height() / 2);
+    QTest::mouseClick(window->cbAllChars, Qt::LeftButton, {}, box);
     const int count = static_cast<int>(codes.size());
     EXPECT_EQ(window->sgTable->model()->rowCount(), (count + 15) / 16);
     EXPECT_EQ(window->windowTitle().toStdString(), "Character Map -  DejaVu Sans Bold (" +
@@ -199,7 +201,7 @@ TEST_F(TfCharTableTest, AllCharactersShowsTheFontsMapWithItsCount) {
     ClickCell(last % 16, last / 16);
     EXPECT_EQ(window->Decimal->text(), QString::number(codes.back()));
 
-    QTest::mouseClick(window->cbAllChars, Qt::LeftButton);
+    QTest::mouseClick(window->cbAllChars, Qt::LeftButton, {}, box);
     EXPECT_EQ(window->sgTable->model()->rowCount(), 12);
     EXPECT_EQ(window->windowTitle(), "Character Map -  DejaVu Sans Bold");
     EXPECT_EQ(window->Hex->text(), "0021");

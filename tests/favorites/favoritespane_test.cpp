@@ -15,7 +15,7 @@
 #include "favorites/ui/favtitle.h"
 #include "panefixture.h"
 #include "platform/inifile.h"
-#include "preview/uifont.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -124,8 +124,8 @@ TEST_F(FavoritesPaneTest, RowsAreMeasuredByTheirFonts) {
     MakePane();
     pane->ExpandGroup(0);
     QApplication::processEvents();
-    const int groupText = QFontMetrics(UiFont("Arial", 9, true)).height();
-    const int fontText = QFontMetrics(UiFont("Tahoma", 8)).height();
+    const int groupText = QFontMetrics(platform::UiFont("Arial", 9, true)).height();
+    const int fontText = QFontMetrics(platform::UiFont("Tahoma", 8)).height();
     auto height = [this](int row) {
         return pane->lbFav->visualRect(pane->lbFav->model()->index(row, 0)).height();
     };

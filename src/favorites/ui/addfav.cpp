@@ -10,8 +10,7 @@
 #include "favorites/ui/grouplistdelegate.h"
 #include "platform/collation.h"
 #include "platform/dialogs.h"
-#include "platform/fontmatch.h"
-#include "preview/uifont.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -43,7 +42,7 @@ TfAddFav::TfAddFav(platform::Dialogs& dialogs, QWidget* parent)
       dialogs_(dialogs) {
     setObjectName(QStringLiteral("fAddFav"));
     setWindowTitle(QStringLiteral("Add Favorites"));
-    setFont(UiFont(QStringLiteral("Tahoma"), 8));
+    setFont(platform::UiFont(QStringLiteral("Tahoma"), 8));
     setFixedSize(kClientWidth, kClientHeight);
 
     Image1 = new QLabel(this);
@@ -74,14 +73,7 @@ TfAddFav::TfAddFav(platform::Dialogs& dialogs, QWidget* parent)
 }
 
 QFont TfAddFav::FontNameFont() {
-    QFont font;
-    const std::string family = platform::MatchFontFamily("sans-serif:lang=ko");
-    if (!family.empty()) {
-        font.setFamilies({QString::fromStdString(family)});
-    }
-    font.setPixelSize(12);
-    font.setBold(true);
-    return font;
+    return platform::UiPixelFont(QStringLiteral("굴림"), 12, true);
 }
 
 std::string TfAddFav::Execute(const std::string& fileName, const std::vector<std::string>& lines) {

@@ -24,8 +24,8 @@ public:
     // empty text when cancelled.
     std::string Execute(const std::string& fileName, const std::vector<std::string>& lines);
 
-    // The font of the font description: the desktop's Korean-capable sans face, 12 pixels,
-    // bold, as names in Korean need.
+    // The font of the font description: 굴림 (the desktop's Korean-capable sans face),
+    // 12 pixels, bold, as names in Korean need.
     static QFont FontNameFont();
 
     QLabel* Image1 = nullptr;

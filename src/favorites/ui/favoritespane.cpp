@@ -21,7 +21,7 @@
 #include "platform/collation.h"
 #include "platform/dialogs.h"
 #include "platform/inifile.h"
-#include "preview/uifont.h"
+#include "platform/uifont.h"
 #include "preview/xfontlistview.h"
 
 namespace {
@@ -81,7 +81,7 @@ void TFavoritesPane::BuildLayout() {
     FavToolBar->setFixedHeight(kToolStripHeight);
     FavToolBar->setMovable(false);
     FavToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    FavToolBar->setFont(UiFont(QStringLiteral("Tahoma"), 8));
+    FavToolBar->setFont(platform::UiFont(QStringLiteral("Tahoma"), 8));
     tbAddFav = FavToolBar->addAction(QStringLiteral("Add"));
     tbAddFav->setObjectName(QStringLiteral("tbAddFav"));
     connect(tbAddFav, &QAction::triggered, this, [this] { AddToFavoritesCommand(); });
@@ -95,7 +95,7 @@ void TFavoritesPane::BuildLayout() {
         QStringLiteral("To add font(s) here, select fonts then click \"Add\" button above"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
-    Label2->setFont(UiFont(QStringLiteral("Tahoma"), 8));
+    Label2->setFont(platform::UiFont(QStringLiteral("Tahoma"), 8));
     Label2->setContentsMargins(kHintMargin, kHintMargin, kHintMargin, kHintMargin);
     QPalette grey = Label2->palette();
     grey.setColor(QPalette::WindowText, grey.color(QPalette::Disabled, QPalette::Text));

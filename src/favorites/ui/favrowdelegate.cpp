@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "favorites/ui/favrows.h"
-#include "preview/uifont.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ constexpr int kFontTextLeft = 30;
 TFavRowDelegate::TFavRowDelegate(const TFavRows& rows, QObject* parent)
     : QStyledItemDelegate(parent),
       rows_(rows),
-      groupFont_(UiFont(QStringLiteral("Arial"), 9, true)),
-      fontFont_(UiFont(QStringLiteral("Tahoma"), 8)),
+      groupFont_(platform::UiFont(QStringLiteral("Arial"), 9, true)),
+      fontFont_(platform::UiFont(QStringLiteral("Tahoma"), 8)),
       folderBitmap_(QStringLiteral(":/images/FONTFOLDER.png")),
       fontBitmap_(QStringLiteral(":/images/FONT.png")) {}
 

@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <array>
 
-#include "preview/uifont.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ QPixmap CrossPicture(const QColor& color) {
 TFavTitle::TFavTitle(QWidget* parent) : QWidget(parent), close_(new QToolButton(this)) {
     setObjectName(QStringLiteral("pFavTitle"));
     setFixedHeight(kHeight);
-    setFont(UiFont(QStringLiteral("Tahoma"), 8));
+    setFont(platform::UiFont(QStringLiteral("Tahoma"), 8));
     close_->setObjectName(QStringLiteral("sbFavPaneClose"));
     close_->setAutoRaise(true);
     close_->setFixedSize(kCloseSize, kCloseSize);
