@@ -97,7 +97,6 @@ public:
         return result;
     }
     bool RemoveFontFile(const std::string& path) override { return table_.RemoveFontFile(path); }
-    int AddedFileCount() const override { return table_.AddedFileCount(); }
     std::vector<std::string> Families() override { return table_.Families(); }
     platform::ResolvedFace Resolve(const std::string& name) override {
         return table_.Resolve(name);

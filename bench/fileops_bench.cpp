@@ -22,7 +22,7 @@
 #include "platform/dialogs.h"
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/posixfilesystem.h"
-#include "platform/linux/qtfontchange.h"
+#include "platform/linux/fontconfigfontchange.h"
 #include "platform/linux/qtfonttable.h"
 #include "platform/linux/qttrash.h"
 #include "platform/services.h"
@@ -78,13 +78,15 @@ public:
     void Broadcast() override {
         const auto start = Clock::now();
         inner_.Broadcast();
+        ++count_;
         seconds += Seconds(start);
     }
-    int BroadcastCount() const override { return inner_.BroadcastCount(); }
+    int BroadcastCount() const { return count_; }
     double seconds = 0;
 
 private:
-    platform::QtFontChange inner_;
+    platform::FontconfigFontChange inner_;
+    int count_ = 0;
 };
 
 // Times the font table's loading and releasing of files.
@@ -102,7 +104,6 @@ public:
         seconds += Seconds(start);
         return result;
     }
-    int AddedFileCount() const override { return inner_.AddedFileCount(); }
     std::vector<std::string> Families() override { return inner_.Families(); }
     platform::ResolvedFace Resolve(const std::string& name) override {
         return inner_.Resolve(name);
@@ -211,7 +212,7 @@ struct CommandWorld {
     CountedInstalledFonts installed;
     TimedFontChange change;
     platform::QtTrash trash;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     TfCopying copying{nullptr, ProcessEvents};
     TfDeleting deleting{nullptr, ProcessEvents};
     TFontList master{true, &services};
@@ -222,9 +223,7 @@ struct CommandWorld {
                                 dialogs,
                                 fileSystem,
                                 &copying,
-                                &deleting,
-                                sandbox.HomeFolder(),
-                                sandbox.FontsFolder()};
+                                &deleting};
 
     CommandWorld() {
         services.fontTable = &table;

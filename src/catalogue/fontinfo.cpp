@@ -8,7 +8,6 @@
 #include "fileops/paths.h"
 #include "catalogue/nametable.h"
 #include "platform/dialogs.h"
-#include "platform/language.h"
 
 namespace {
 
@@ -81,6 +80,7 @@ void TFontInfo::Assign(TFontInfo& source) {
     autoRead_ = source.autoRead_;
     faceOffset_ = source.faceOffset_;
     langId_ = source.langId_;
+    userLanguage_ = source.userLanguage_;
     fileSize_ = source.fileSize_;
     selected_ = source.selected_;
 }
@@ -95,8 +95,7 @@ void TFontInfo::ReadFontNames(bool fullNameOnly) {
 void TFontInfo::ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly) {
     fileSize_ = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(bytes.Size(), std::numeric_limits<std::uint32_t>::max()));
-    const catalogue::NameRequest request{faceOffset_, platform::UserDefaultLangID(), langId_,
-                                         fullNameOnly};
+    const catalogue::NameRequest request{faceOffset_, userLanguage_, langId_, fullNameOnly};
     catalogue::NameTargets targets{&copyright_, &familyName_, &styleName_, nullptr,
                                    &fullName_,  &version_,    nullptr,     &trademark_};
     catalogue::NameReadResult result;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/language.h"
+
 namespace catalogue {
 class FontBytes;
 }
@@ -10,10 +12,12 @@ class FontBytes;
 // One font as the program sees it: a TrueType face stored in a file (a .ttf file or one face
 // of a .ttc collection) or a screen font known only by its face name. Names come from the
 // file's `name` table, read lazily: assigning a file name reads only the full name; the other
-// names are read on first demand. All strings are UTF-8.
+// names are read on first demand. All strings are UTF-8. Names are taken in the language of
+// the user the record was made for where the file has them.
 class TFontInfo {
 public:
-    TFontInfo() = default;
+    explicit TFontInfo(std::uint16_t userLanguage = platform::kLangEnglishUs)
+        : userLanguage_(userLanguage) {}
     virtual ~TFontInfo() = default;
     TFontInfo(const TFontInfo&) = delete;
     TFontInfo& operator=(const TFontInfo&) = delete;
@@ -38,6 +42,7 @@ public:
     std::uint32_t FaceOffset() const { return faceOffset_; }
     void SetFaceOffset(std::uint32_t offset) { faceOffset_ = offset; }
     std::uint16_t LangID() const { return langId_; }
+    std::uint16_t UserLanguage() const { return userLanguage_; }
     std::uint32_t FileSize() const { return fileSize_; }
     bool Selected() const { return selected_; }
     void SetSelected(bool value) { selected_ = value; }
@@ -62,6 +67,7 @@ private:
     bool autoRead_ = true;
     std::uint32_t faceOffset_ = 0;
     std::uint16_t langId_ = 0;
+    std::uint16_t userLanguage_;
     std::uint32_t fileSize_ = 0;
     bool selected_ = false;
 };

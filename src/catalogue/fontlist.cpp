@@ -228,6 +228,15 @@ platform::FontTable* TFontList::FontTable() const {
     return services_ != nullptr ? services_->fontTable : nullptr;
 }
 
+std::unique_ptr<TFontInfo> TFontList::NewRecord() const {
+    return std::make_unique<TFontInfo>(services_ != nullptr ? services_->userLanguage
+                                                            : platform::kLangEnglishUs);
+}
+
+std::string TFontList::UserFontsFolder() const {
+    return services_ != nullptr ? services_->userFontsFolder : std::string();
+}
+
 std::string GetFontRegKey() {
     return "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
 }

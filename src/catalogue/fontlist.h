@@ -103,8 +103,13 @@ private:
     void RaiseLoad(const TLoadEvent& event, TFontListMode mode, bool& abort,
                    const std::string& info);
     void ScanFontFile(const std::string& path, bool& abort);
+    // Adds the record of the face whose offset table starts at offset, its full name read.
+    void AddFace(const std::string& path, std::uint32_t offset);
     void WriteErrorLog() const;
     platform::FontTable* FontTable() const;
+    // A new record for a file, reading names in the user's language.
+    std::unique_ptr<TFontInfo> NewRecord() const;
+    std::string UserFontsFolder() const;
 
     std::vector<std::unique_ptr<TFontInfo>> items_;
     std::vector<std::pair<std::string, int>> errors_;

@@ -16,8 +16,6 @@
 #include "platform/fontchange.h"
 #include "platform/fonttable.h"
 #include "platform/installedfonts.h"
-#include "platform/programfolder.h"
-#include "platform/userfonts.h"
 
 namespace {
 
@@ -49,14 +47,6 @@ int UnusableFileCode(const std::string& path) {
 // The first four bytes of a single TrueType font: version 1.0, or Apple's "true".
 bool IsTrueTypeTag(const std::uint8_t* tag) {
     return catalogue::ReadBe32(tag) == 0x00010000 || std::memcmp(tag, "true", 4) == 0;
-}
-
-// The record of the face whose offset table starts at offset, its full name read.
-std::unique_ptr<TFontInfo> FaceRecord(const std::string& path, std::uint32_t offset) {
-    auto record = std::make_unique<TFontInfo>();
-    record->SetFaceOffset(offset);
-    record->SetFileName(path);
-    return record;
 }
 
 void ShowInformation(const std::string& text) {
@@ -125,7 +115,7 @@ void TFontList::LoadScreenFonts() {
 }
 
 void TFontList::LoadInstalledFonts() {
-    const std::string fontsDir = platform::UserFontsFolder();
+    const std::string fontsDir = UserFontsFolder();
     std::vector<std::string> entries;
     if (services_ != nullptr && services_->installedFonts != nullptr) {
         GetInstalledFontFiles(*services_->installedFonts, entries);
@@ -144,7 +134,7 @@ void TFontList::LoadInstalledFonts() {
             entry.find('/') != std::string::npos ? entry : AddToPath(fontsDir, entry);
         if (HasExtensionI(path, ".ttf")) {
             if (FileExists(path)) {
-                auto record = std::make_unique<TFontInfo>();
+                std::unique_ptr<TFontInfo> record = NewRecord();
                 record->SetFileName(path);
                 RaiseLoad(OnLoadProgress, flmInstalled, abort, record->FullName());
                 Add(record.release());
@@ -169,7 +159,7 @@ void TFontList::AddTTC(const std::string& path) {
     // fontconfig lists a font by its content, not its name: a single font named ".ttc" is
     // one face at the start of the file.
     if (got >= 4 && IsTrueTypeTag(header)) {
-        Add(FaceRecord(path, 0).release());
+        AddFace(path, 0);
         return;
     }
     // A broken collection costs this file only, never the fonts loaded around it.
@@ -182,9 +172,15 @@ void TFontList::AddTTC(const std::string& path) {
     const std::uint32_t faces =
         std::min({catalogue::ReadBe32(header + 8), kMaxCollectionFaces, readable});
     for (std::uint32_t i = 0; i < faces; ++i) {
-        Add(FaceRecord(path, catalogue::ReadBe32(header + kCollectionHeaderSize + 4 * i))
-                .release());
+        AddFace(path, catalogue::ReadBe32(header + kCollectionHeaderSize + 4 * i));
     }
+}
+
+void TFontList::AddFace(const std::string& path, std::uint32_t offset) {
+    std::unique_ptr<TFontInfo> record = NewRecord();
+    record->SetFaceOffset(offset);
+    record->SetFileName(path);
+    Add(record.release());
 }
 
 void TFontList::LoadFolders() {
@@ -218,7 +214,7 @@ void TFontList::ScanFolder(const std::string& path) {
 }
 
 void TFontList::ScanFontFile(const std::string& path, bool& abort) {
-    auto record = std::make_unique<TFontInfo>();
+    std::unique_ptr<TFontInfo> record = NewRecord();
     bool ok = true;
     try {
         record->SetFileName(path);
@@ -260,7 +256,7 @@ int TFontList::AddFolder(const std::string& path) {
         ShowInformation("You can't add more than 5 folders.");
         return -1;
     }
-    const std::string fontsFolder = platform::UserFontsFolder();
+    const std::string fontsFolder = UserFontsFolder();
     if (!fontsFolder.empty() && IsWithinFolderI(path, fontsFolder)) {
         return -1;
     }
@@ -327,7 +323,7 @@ void TFontList::BroadcastAlways() {
 }
 
 void TFontList::WriteErrorLog() const {
-    if (errors_.empty()) {
+    if (errors_.empty() || services_ == nullptr || services_->programFolder.empty()) {
         return;
     }
     std::vector<std::string> lines;
@@ -335,5 +331,5 @@ void TFontList::WriteErrorLog() const {
     for (const auto& [path, code] : errors_) {
         lines.push_back(path + " (ERROR:" + std::to_string(code) + ")");
     }
-    WriteLines(platform::ProgramFolder() + "error.log", lines);
+    WriteLines(services_->programFolder + "error.log", lines);
 }

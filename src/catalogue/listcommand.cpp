@@ -168,8 +168,8 @@ void WriteRecord(std::ostream& out, TFontInfo& record, bool allNames) {
 }
 
 // Folder mode without FOLDER arguments lists the viewer's own folder slots.
-void LoadStoredFolders(TFontList& list) {
-    const platform::IniFile settings(platform::ProgramFolder() + "glyphwell.ini");
+void LoadStoredFolders(TFontList& list, const std::string& programFolder) {
+    const platform::IniFile settings(programFolder + "glyphwell.ini");
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         std::string folder =
             settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
@@ -180,7 +180,7 @@ void LoadStoredFolders(TFontList& list) {
     }
 }
 
-void Load(TFontList& list, const ListOptions& options) {
+void Load(TFontList& list, const ListOptions& options, const std::string& programFolder) {
     const TFontListMode mode = options.mode.value_or(flmInstalled);
     if (mode == flmFolders && !options.folders.empty()) {
         list.LoadFonts(flmFolders);
@@ -190,7 +190,7 @@ void Load(TFontList& list, const ListOptions& options) {
         return;
     }
     if (mode == flmFolders) {
-        LoadStoredFolders(list);
+        LoadStoredFolders(list, programFolder);
     }
     list.LoadFonts(mode);
 }
@@ -204,23 +204,21 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << kUsage;
         return kExitBadArguments;
     }
-    // The folder the process starts with is the executable's; like the viewer, keep it only
-    // while it can be written to (an installed program reads its settings from the config
-    // folder).
-    platform::SetProgramFolder(
-        platform::ChooseProgramFolder(options->home, platform::ProgramFolder()));
-    if (options->lang != 0) {
-        platform::SetUserDefaultLangID(options->lang);
-    }
     platform::StreamDialogs dialogs(err);
     const InstalledDialogs installed(dialogs);
-    // A listing changes nothing other programs could see: no "fonts changed" broadcast.
     platform::Services listServices = services;
+    // The program folder handed in is the executable's; like the viewer, keep it only while
+    // it can be written to (an installed program reads its settings from the config folder).
+    listServices.programFolder = platform::ChooseProgramFolder(options->home, services.programFolder);
+    if (options->lang != 0) {
+        listServices.userLanguage = options->lang;
+    }
+    // A listing changes nothing other programs could see: no "fonts changed" broadcast.
     listServices.fontChange = nullptr;
     TFontList list(true, &listServices);
     list.SetSortType(options->sort);
     try {
-        Load(list, *options);
+        Load(list, *options, listServices.programFolder);
     } catch (const std::exception& e) {
         err << e.what() << '\n';
     }

@@ -11,7 +11,9 @@
 //        [--lang 0xNNNN] [--home DIR] [FOLDER ...]
 // args are the words after "list". One line per record goes to out (tab-separated, with
 // backslash, tab, line feed and carriage return escaped); reader messages and load failures
-// go to err. Returns 0 after a load, 2 for bad arguments.
+// go to err. services.programFolder is the executable's folder, from which the program
+// folder is chosen as the viewer chooses it; --lang replaces services.userLanguage. Returns
+// 0 after a load, 2 for bad arguments.
 int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const platform::Services& services);
 

@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int kMetricsPixelHeight = 12;
-constexpr std::uint16_t kLangEnglish = 0x0409;
 
 QString Text(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -74,8 +73,8 @@ std::string EnglishFullName(const TFontInfo& record) {
         return {};
     }
     std::string fullName;
-    const catalogue::NameRequest request{record.FaceOffset(), platform::UserDefaultLangID(),
-                                         kLangEnglish, true};
+    const catalogue::NameRequest request{record.FaceOffset(), record.UserLanguage(),
+                                         platform::kLangEnglishUs, true};
     catalogue::ReadNames(bytes, request, {nullptr, nullptr, nullptr, nullptr, &fullName});
     return fullName;
 }

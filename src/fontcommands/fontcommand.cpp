@@ -10,6 +10,7 @@
 #include "platform/fontchange.h"
 #include "platform/fonttable.h"
 #include "platform/installedfonts.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ void TFontCommand::AnnounceFontChange(const std::vector<std::string>& changedFol
     const platform::Services& services = context_.services;
     if (services.installedFonts != nullptr) {
         // The font change itself refreshes the user's Fonts folder.
-        std::set<std::string> done{context_.userFontsFolder};
+        std::set<std::string> done{context_.services.userFontsFolder};
         for (const std::string& folder : changedFolders) {
             if (done.insert(folder).second) {
                 services.installedFonts->RefreshFolder(folder);
@@ -132,5 +133,5 @@ void TFontCommand::ReportErrors(const std::string& text, const std::vector<std::
     context_.dialogs.MessageBox(text, "", platform::MsgButtons::Ok, platform::MsgIcon::Information,
                                 context_.owner);
     // The log is a help for the user; failing to write it must not fail the command.
-    WriteLines(context_.programFolder + "error.log", lines);
+    WriteLines(context_.services.programFolder + "error.log", lines);
 }

@@ -18,13 +18,13 @@ struct Services;
 struct TFontCommandContext {
     TFontList& fontList;                 // the master list
     TFontList& viewList;                 // the list the preview shows, whose marks choose the fonts
-    const platform::Services& services;  // font table, installed fonts, font change, trash
+    // Font table, installed fonts, font change, trash; the program folder ("error.log",
+    // "protect.lst", the default backup) and the user's Fonts folder (where fonts go).
+    const platform::Services& services;
     platform::Dialogs& dialogs;
     platform::FileSystem& files;
     TCopyProgress* copyProgress = nullptr;  // null: no window
     TDeleteProgress* deleteProgress = nullptr;
-    std::string programFolder;    // "error.log", "protect.lst", default backup; ends in '/'
-    std::string userFontsFolder;  // where fonts are installed
     QWidget* owner = nullptr;     // messages are centred on it
 };
 

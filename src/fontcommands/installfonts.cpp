@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/errorcodes.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ int TInstallFonts::Run(int focusedIndex) {
     }
     const std::vector<TCommandFile> chosen = ChosenFiles(focusedIndex);
     // Without a Fonts folder there is nowhere to install to; never write beside a font.
-    if (chosen.empty() || context_.userFontsFolder.empty()) {
+    if (chosen.empty() || context_.services.userFontsFolder.empty()) {
         return 0;
     }
     if (const int made = MakeFontsFolder(); made != 0) {
@@ -32,13 +33,13 @@ int TInstallFonts::Run(int focusedIndex) {
     for (const TCommandFile& file : chosen) {
         copy.Files.push_back(file.path);
     }
-    copy.CopyTo(context_.userFontsFolder);
+    copy.CopyTo(context_.services.userFontsFolder);
 
     std::vector<std::string> installed;
     for (std::size_t i = 0; i < chosen.size(); ++i) {
         if (copy.Done(static_cast<int>(i))) {
             installed.push_back(
-                AddToPath(context_.userFontsFolder, ExtractFileName(chosen[i].path)));
+                AddToPath(context_.services.userFontsFolder, ExtractFileName(chosen[i].path)));
             UnmarkRecordsOf(chosen[i].path);
         }
     }
@@ -54,7 +55,7 @@ int TInstallFonts::Run(int focusedIndex) {
 }
 
 int TInstallFonts::MakeFontsFolder() {
-    const std::string& folder = context_.userFontsFolder;
+    const std::string& folder = context_.services.userFontsFolder;
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const int made = context_.files.MakeFolder(folder.substr(0, slash));
         if (made != 0 && made != platform::kErrorAlreadyExists) {

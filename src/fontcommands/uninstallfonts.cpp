@@ -76,7 +76,7 @@ int TUninstallFonts::Run(int focusedIndex) {
     std::vector<std::string> lines;
     if (options_.uninstall) {
         TProtectList protect;
-        const std::string listFile = context_.programFolder + "protect.lst";
+        const std::string listFile = context_.services.programFolder + "protect.lst";
         if (protect.Load(context_.files, listFile) != 0) {
             throw std::runtime_error("Cannot open file " + listFile);
         }
@@ -162,7 +162,7 @@ std::vector<int> TUninstallFonts::RemoveFiles(const std::vector<TCommandFile>& c
 // made by hand); a folder the user chose must exist, or each move fails with its own code.
 void TUninstallFonts::PrepareBackupFolder() {
     const std::string folder = WithoutTrailingSlash(options_.backupFolder);
-    if (folder == context_.programFolder + "uninstalled") {
+    if (folder == context_.services.programFolder + "uninstalled") {
         context_.files.MakeFolder(folder);
     }
 }

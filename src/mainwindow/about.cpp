@@ -40,7 +40,8 @@ QFrame* MakeLine(QWidget* parent, int y) {
 
 }  // namespace
 
-TfAbout::TfAbout(platform::Shell* shell, QWidget* parent) : QDialog(parent), shell_(shell) {
+TfAbout::TfAbout(platform::Shell* shell, std::string programFolder, QWidget* parent)
+    : QDialog(parent), shell_(shell), programFolder_(std::move(programFolder)) {
     setObjectName("fAbout");
     setWindowTitle("About");
     setFixedSize(317, 199);
@@ -108,7 +109,7 @@ void TfAbout::BuildBody() {
 
 void TfAbout::HomepageClick() {
     if (shell_ != nullptr) {
-        shell_->Execute(platform::FindHelpPage("help.html", platform::ProgramFolder(),
+        shell_->Execute(platform::FindHelpPage("help.html", programFolder_,
                                                platform::ExecutableFolder()),
                         "", "");
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 namespace platform {
 class Shell;
@@ -14,8 +15,9 @@ class TfAbout : public QDialog {
     Q_OBJECT
 
 public:
-    // shell may be null (the help link then does nothing).
-    explicit TfAbout(platform::Shell* shell, QWidget* parent = nullptr);
+    // The homepage line opens the help page found from programFolder with shell; shell may be
+    // null (the link then does nothing).
+    TfAbout(platform::Shell* shell, std::string programFolder, QWidget* parent = nullptr);
 
     TXLabel* Title = nullptr;
     TXLabel* Homepage = nullptr;
@@ -27,4 +29,5 @@ private:
     void HomepageClick();
 
     platform::Shell* shell_;
+    std::string programFolder_;
 };

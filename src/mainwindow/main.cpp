@@ -16,11 +16,13 @@
 #include "mainwindow/scan.h"
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/freetypeoutlinemetrics.h"
-#include "platform/linux/qtfontchange.h"
+#include "platform/linux/fontconfigfontchange.h"
 #include "platform/linux/qtfonttable.h"
 #include "platform/linux/qtshell.h"
 #include "platform/linux/qttrash.h"
+#include "platform/language.h"
 #include "platform/programfolder.h"
+#include "platform/userfonts.h"
 
 namespace {
 
@@ -54,10 +56,20 @@ void UseOffscreenWithoutDisplay() {
     }
 }
 
+// The facts of this run every part is told: where its files live, where fonts are installed,
+// the user's language.
+platform::Services RunFacts(const std::string& programFolder) {
+    platform::Services services;
+    services.programFolder = programFolder;
+    services.userFontsFolder = platform::UserFontsFolder();
+    services.userLanguage = platform::UserDefaultLangID();
+    return services;
+}
+
 int ListMain(int argc, char** argv) {
     const std::vector<std::string> args(argv + 2, argv + argc);
     platform::FontconfigInstalledFonts installedFonts;
-    platform::Services services;
+    platform::Services services = RunFacts(platform::ExecutableFolder());
     services.installedFonts = &installedFonts;
     if (!ListCommandNeedsFontTable(args)) {
         return RunListCommand(args, std::cout, std::cerr, services);
@@ -65,7 +77,7 @@ int ListMain(int argc, char** argv) {
     UseOffscreenWithoutDisplay();
     QGuiApplication app(argc, argv);
     platform::QtFontTable fontTable;
-    platform::QtFontChange fontChange;
+    platform::FontconfigFontChange fontChange;
     services.fontTable = &fontTable;
     services.fontChange = &fontChange;
     return RunListCommand(args, std::cout, std::cerr, services);
@@ -82,16 +94,15 @@ int ViewerMain(int argc, char** argv) {
         UseOffscreenWithoutDisplay();
     }
     TApplication app(argc, argv);
-    platform::SetProgramFolder(platform::ChooseProgramFolder(
-        options.home, QCoreApplication::applicationDirPath().toStdString()));
 
     platform::QtFontTable fontTable;
     platform::FontconfigInstalledFonts installedFonts;
-    platform::QtFontChange fontChange;
+    platform::FontconfigFontChange fontChange;
     platform::QtShell shell;
     platform::QtTrash trash;
     platform::FreeTypeOutlineMetrics outlineMetrics;
-    platform::Services services;
+    platform::Services services = RunFacts(platform::ChooseProgramFolder(
+        options.home, QCoreApplication::applicationDirPath().toStdString()));
     services.fontTable = &fontTable;
     services.installedFonts = &installedFonts;
     services.fontChange = &fontChange;

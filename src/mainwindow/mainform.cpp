@@ -8,7 +8,6 @@
 
 #include "mainwindow/application.h"
 #include "mainwindow/scan.h"
-#include "platform/programfolder.h"
 #include "preview/xfontlistview.h"
 
 namespace {
@@ -99,7 +98,7 @@ TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
     FontView->Items().OnLoaded = [this](TFontList&) { UpdateCaption(); };
     FontView->Items().SetManageResources(false);
 
-    favoritesFile_ = platform::ProgramFolder() + "installed.fav";
+    favoritesFile_ = services_.programFolder + "installed.fav";
     setWindowTitle(TApplication::Title);
     setMinimumSize(500, 400);
     setGeometry(257, 167, 766, 582);

@@ -17,7 +17,6 @@
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "platform/inifile.h"
-#include "platform/programfolder.h"
 #include "preview/xfontlistview.h"
 
 namespace {
@@ -93,7 +92,7 @@ void SetFill(QWidget* widget, const QColor& color) {
 }  // namespace
 
 std::string TMainForm::SettingsFile() const {
-    return platform::ProgramFolder() + "glyphwell.ini";
+    return services_.programFolder + "glyphwell.ini";
 }
 
 void TMainForm::FormShow() {
@@ -164,7 +163,7 @@ void TMainForm::LoadSettings() {
     backupOnUninstall_ = ini.ReadInteger("Option", "Backup", 1) != 0;
     backupFolder_ = ini.ReadString("Option", "BackupPath", "");
     if (backupFolder_.empty()) {
-        backupFolder_ = platform::ProgramFolder() + "uninstalled";
+        backupFolder_ = services_.programFolder + "uninstalled";
     }
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         const QString path =

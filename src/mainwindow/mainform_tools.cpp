@@ -13,7 +13,6 @@
 #include "platform/helppages.h"
 #include "platform/programfolder.h"
 #include "platform/shell.h"
-#include "platform/userfonts.h"
 #include "preview/xfontlistview.h"
 
 namespace {
@@ -36,7 +35,7 @@ std::string FirstLine(const std::string& path) {
 
 void TMainForm::Contents1Click() {
     if (services_.shell != nullptr) {
-        services_.shell->Execute(platform::FindHelpPage("help.html", platform::ProgramFolder(),
+        services_.shell->Execute(platform::FindHelpPage("help.html", services_.programFolder,
                                                         platform::ExecutableFolder()),
                                  "", "");
     }
@@ -44,7 +43,7 @@ void TMainForm::Contents1Click() {
 
 void TMainForm::Shortcut1Click() {
     if (services_.shell != nullptr) {
-        services_.shell->Execute(platform::FindHelpPage("shortcut.html", platform::ProgramFolder(),
+        services_.shell->Execute(platform::FindHelpPage("shortcut.html", services_.programFolder,
                                                         platform::ExecutableFolder()),
                                  "", "");
     }
@@ -56,7 +55,7 @@ void TMainForm::Homepage1Click() {
 }
 
 void TMainForm::About1Click() {
-    TfAbout about(services_.shell, this);
+    TfAbout about(services_.shell, services_.programFolder, this);
     CentreOver(&about, this);
     about.exec();
 }
@@ -79,7 +78,7 @@ void TMainForm::OpenExplorer1Click() {
     }
     const TFontList& items = FontView->Items();
     if (items.Mode() != flmFolders) {
-        services_.shell->Execute(platform::UserFontsFolder(), "", "");
+        services_.shell->Execute(services_.userFontsFolder, "", "");
         return;
     }
     if (items.GetCount() == 0 || FontView->ItemIndex() < 0) {
@@ -95,7 +94,7 @@ void TMainForm::ExplorerUninstalledFolder1Click() {
 }
 
 void TMainForm::Seeerrorlogfile1Click() {
-    const std::string log = platform::ProgramFolder() + "error.log";
+    const std::string log = services_.programFolder + "error.log";
     if (FirstLine(log).empty()) {
         platform::CurrentDialogs().MessageBox(kNoErrorLog, "", platform::MsgButtons::Ok,
                                               platform::MsgIcon::Information, this);

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <functional>
-
 namespace platform {
 
-// The "fonts changed" broadcast: other programs and the program's own views hear of it.
+// The "fonts changed" broadcast: other programs hear that the set of fonts changed.
 class FontChange {
 public:
     virtual ~FontChange() = default;
     virtual void Broadcast() = 0;
-    // Number of broadcasts so far (tests count them).
-    virtual int BroadcastCount() const = 0;
 };
 
 }  // namespace platform

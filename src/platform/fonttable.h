@@ -21,8 +21,6 @@ public:
     virtual int AddFontFile(const std::string& path) = 0;
     // Removes a file added with AddFontFile. False when it was not added.
     virtual bool RemoveFontFile(const std::string& path) = 0;
-    // Number of files currently added (for checks of resource management).
-    virtual int AddedFileCount() const = 0;
     // Family names of every font the table knows, once per family, in the table's order.
     virtual std::vector<std::string> Families() = 0;
     // Resolves a face name (a record's FullName) to the face to draw: a face loaded from a

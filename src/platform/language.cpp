@@ -6,8 +6,6 @@
 namespace platform {
 namespace {
 
-constexpr std::uint16_t kEnglishUs = 0x0409;
-
 struct LocaleLang {
     std::string_view name;  // "ll_CC" or "ll" alone (the language's main country)
     std::uint16_t langId;
@@ -29,11 +27,6 @@ constexpr LocaleLang kLocales[] = {
     {"hi", 0x0439},
 };
 
-std::uint16_t& Override() {
-    static std::uint16_t value = 0;
-    return value;
-}
-
 std::uint16_t Lookup(std::string_view name) {
     for (const LocaleLang& entry : kLocales) {
         if (entry.name == name) {
@@ -47,7 +40,7 @@ std::uint16_t Lookup(std::string_view name) {
 
 std::uint16_t LangIDFromLocaleName(const char* localeName) {
     if (localeName == nullptr) {
-        return kEnglishUs;
+        return kLangEnglishUs;
     }
     std::string_view name(localeName);
     // "ll_CC.codeset@modifier": the codeset and modifier do not change the language.
@@ -58,24 +51,17 @@ std::uint16_t LangIDFromLocaleName(const char* localeName) {
     if (const std::uint16_t id = Lookup(name.substr(0, name.find('_')))) {
         return id;
     }
-    return kEnglishUs;
+    return kLangEnglishUs;
 }
 
 std::uint16_t UserDefaultLangID() {
-    if (Override() != 0) {
-        return Override();
-    }
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value != nullptr && value[0] != '\0') {
             return LangIDFromLocaleName(value);
         }
     }
-    return kEnglishUs;
-}
-
-void SetUserDefaultLangID(std::uint16_t langId) {
-    Override() = langId;
+    return kLangEnglishUs;
 }
 
 }  // namespace platform

@@ -16,13 +16,6 @@ std::string WithSlash(std::string folder) {
     return folder;
 }
 
-// Before main() has chosen, the folder of the running executable is the answer, as the
-// program has always kept its files beside itself.
-std::string& Folder() {
-    static std::string folder = ExecutableFolder();
-    return folder;
-}
-
 bool IsWritableFolder(const std::string& folder) {
     std::error_code ec;
     return !folder.empty() && std::filesystem::is_directory(folder, ec) &&
@@ -47,14 +40,6 @@ std::string ExecutableFolder() {
         return "./";
     }
     return WithSlash(exe.parent_path().string());
-}
-
-const std::string& ProgramFolder() {
-    return Folder();
-}
-
-void SetProgramFolder(const std::string& folder) {
-    Folder() = WithSlash(folder);
 }
 
 std::string ChooseProgramFolder(const std::string& homeArgument, const std::string& executableDir) {

@@ -6,21 +6,16 @@
 #include <string>
 
 #include "fakes/scripteddialogs.h"
-#include "platform/language.h"
 #include "support/sandbox.h"
 #include "support/truetypebuilder.h"
 
 // Each test gets a sandbox (program folder, Fonts folder, fontconfig), scripted dialogs that
-// record every message, an English user, and a work folder for font files.
+// record every message, and a work folder for font files.
 class CatalogueFixture : public ::testing::Test {
 protected:
     CatalogueFixture() : folder(sandbox.Path() + "/work") {
         std::filesystem::create_directories(folder);
-        platform::SetUserDefaultLangID(testsupport::kLangEnglish);
     }
-    ~CatalogueFixture() override { platform::SetUserDefaultLangID(0); }
-
-    void SetUserLanguage(std::uint16_t langId) { platform::SetUserDefaultLangID(langId); }
 
     // name is relative to the work folder; parents are created.
     std::string WriteFont(const std::string& name, const testsupport::TrueTypeBuilder& font) {

@@ -46,14 +46,12 @@ TEST_F(TFontInfoTest, EnglishAndKoreanNamesFollowTheUserLanguage) {
     builder.AllNames(kLangEnglish, "Hangul", "Regular").Name(kLangKorean, 4, kKoreanFull);
     const std::string path = WriteFont("ko.ttf", builder);
 
-    SetUserLanguage(kLangKorean);
-    TFontInfo korean;
+    TFontInfo korean(kLangKorean);
     korean.SetFileName(path);
     EXPECT_EQ(korean.FullName(), kKoreanFull);
     EXPECT_EQ(korean.LangID(), kLangKorean);
 
-    SetUserLanguage(kLangEnglish);
-    TFontInfo english;
+    TFontInfo english(kLangEnglish);
     english.SetFileName(path);
     EXPECT_EQ(english.FullName(), "Hangul Regular");
     EXPECT_EQ(english.LangID(), kLangEnglish);
@@ -67,14 +65,12 @@ TEST_F(TFontInfoTest, EnglishUserStopsAtTheEnglishRecord) {
     bytes.resize(bytes.size() - 2);
     const std::string path = WriteBytesFile("stop.ttf", bytes);
 
-    SetUserLanguage(kLangEnglish);
-    TFontInfo font;
+    TFontInfo font(kLangEnglish);
     font.SetFileName(path);
     EXPECT_EQ(font.FullName(), "Plain");
     EXPECT_TRUE(Messages().empty());
 
-    SetUserLanguage(kLangKorean);
-    TFontInfo korean;
+    TFontInfo korean(kLangKorean);
     korean.SetFileName(path);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, path + "\nInvalid TrueType Font! ErrorCode:6");
@@ -84,8 +80,7 @@ TEST_F(TFontInfoTest, EnglishUserStopsAtTheEnglishRecord) {
 TEST_F(TFontInfoTest, ThirdLanguageOnlyGivesEmptyFullName) {
     const std::string path =
         WriteFont("de.ttf", TrueTypeBuilder().AllNames(kLangGerman, "Deutsch", "Fett"));
-    SetUserLanguage(kLangKorean);
-    TFontInfo font;
+    TFontInfo font(kLangKorean);
     font.SetFileName(path);
     EXPECT_EQ(font.FullName(), "");
     EXPECT_EQ(font.FamilyName(), "");
@@ -111,8 +106,7 @@ TEST_F(TFontInfoTest, FullPassTakesUserLanguageAndFillsGapsWithEnglish) {
     builder.AllNames(kLangEnglish, "Hangul", "Regular")
         .Name(kLangKorean, 1, "\xED\x95\x9C\xEA\xB8\x80")
         .Name(kLangKorean, 4, kKoreanFull);
-    SetUserLanguage(kLangKorean);
-    TFontInfo font;
+    TFontInfo font(kLangKorean);
     font.SetFileName(WriteFont("mixed.ttf", builder));
     EXPECT_EQ(font.FamilyName(), "\xED\x95\x9C\xEA\xB8\x80");
     EXPECT_EQ(font.Copyright(), "Hangul Copyright");

@@ -84,7 +84,7 @@ protected:
     fakes::FakeFontTable table;
     fakes::FakeInstalledFonts installed;
     fakes::FakeFontChange fontChange;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     int changes = 0;
     int loaded = 0;
     int ends = 0;

@@ -10,7 +10,6 @@
 #include "fakes/fakefontchange.h"
 #include "fakes/fakefonttable.h"
 #include "fakes/fakeinstalledfonts.h"
-#include "platform/programfolder.h"
 #include "support/truetypebuilder.h"
 
 namespace {
@@ -36,7 +35,7 @@ protected:
     fakes::FakeFontTable table;
     fakes::FakeInstalledFonts installed;
     fakes::FakeFontChange fontChange;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -122,7 +121,6 @@ TEST_F(ListCommandTest, FolderModeWithoutFoldersListsTheStoredSlots) {
         "otherhome/glyphwell.ini",
         "[Folders]\r\nFolder1=" + folder + "/broken\r\nFolder2=  " + folder + "/stored  \r\n");
     EXPECT_EQ(Run({"--mode", "folders", "--home", home}), 0);
-    EXPECT_EQ(platform::ProgramFolder(), home + "/");
     EXPECT_EQ(out.str().substr(0, 7), "Stored\t");
     std::ifstream log(home + "/error.log");
     std::string line;
@@ -132,12 +130,11 @@ TEST_F(ListCommandTest, FolderModeWithoutFoldersListsTheStoredSlots) {
 
 TEST_F(ListCommandTest, WithoutHomeAnUnusableProgramFolderGivesWayToTheConfigFolder) {
     // As for the viewer: the executable's folder only while it can be written to.
-    platform::SetProgramFolder(sandbox.Path() + "/not-there/");
+    services.programFolder = sandbox.Path() + "/not-there/";
     WriteFont("stored/a.ttf", TrueTypeBuilder().Name(kLangEnglish, 4, "Stored"));
     sandbox.WriteFile("config/glyphwell/glyphwell.ini",
                       "[Folders]\r\nFolder1=" + folder + "/stored\r\n");
     EXPECT_EQ(Run({"--mode", "folders"}), 0);
-    EXPECT_EQ(platform::ProgramFolder(), sandbox.ConfigFolder() + "/glyphwell/");
     EXPECT_EQ(out.str().substr(0, 7), "Stored\t");
 }
 

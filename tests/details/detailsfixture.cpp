@@ -24,13 +24,8 @@ void Put32(std::string& bytes, std::size_t at, std::uint32_t value) {
 }  // namespace
 
 DetailsFixture::DetailsFixture() {
-    platform::SetUserDefaultLangID(testsupport::kLangEnglish);
     services.outlineMetrics = &metrics;
     services.fontFiles = &fontFiles;
-}
-
-DetailsFixture::~DetailsFixture() {
-    platform::SetUserDefaultLangID(0);
 }
 
 std::string DetailsFixture::WriteFont(const std::string& name, const std::string& bytes) {

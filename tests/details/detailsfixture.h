@@ -20,7 +20,6 @@ inline const std::string kDejaVuBold = kDejaVuFolder + "DejaVuSans-Bold.ttf";
 class DetailsFixture : public testing::Test {
 protected:
     DetailsFixture();
-    ~DetailsFixture() override;
 
     // Writes bytes to work/name in the sandbox; returns the full path.
     std::string WriteFont(const std::string& name, const std::string& bytes);
@@ -31,7 +30,7 @@ protected:
     fakes::ScriptedDialogs dialogs;
     platform::FreeTypeOutlineMetrics metrics;
     platform::FontconfigFontFileLookup fontFiles;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
 };
 
 // A collection of whole font files: each face keeps its tables, moved to where it lands.

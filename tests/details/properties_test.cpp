@@ -140,9 +140,8 @@ TEST_F(TfFontInfoTest, TitleAddsADifferentEnglishNameInBrackets) {
          "SAME"},
         {"Korean only", TrueTypeBuilder().Name(kLangKorean, 4, kKoreanFull), kKoreanFull},
     };
-    platform::SetUserDefaultLangID(kLangKorean);
     for (const Case& c : cases) {
-        TFontInfo record;
+        TFontInfo record(kLangKorean);
         record.SetFileName(WriteFont(std::string(c.what) + ".ttf", c.font.Build()));
         TfFontInfo window(services);
         window.ShowFont(record, false);
@@ -160,8 +159,7 @@ TEST_F(TfFontInfoTest, TitleOfACollectionFaceIsThatFacesEnglishName) {
                       .Name(kLangKorean, 4, kKoreanFull))
             .Build();
     const std::string path = WriteFont("pair.ttc", bytes);
-    platform::SetUserDefaultLangID(kLangKorean);
-    TFontInfo record;
+    TFontInfo record(kLangKorean);
     record.SetFaceOffset(FaceOffsetIn(bytes, 1));
     record.SetFileName(path);
     TfFontInfo window(services);

@@ -8,7 +8,7 @@ namespace fakes {
 class FakeFontChange : public platform::FontChange {
 public:
     void Broadcast() override;
-    int BroadcastCount() const override { return count_; }
+    int BroadcastCount() const { return count_; }
 
 private:
     int count_ = 0;

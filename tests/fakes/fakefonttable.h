@@ -14,7 +14,6 @@ class FakeFontTable : public platform::FontTable {
 public:
     int AddFontFile(const std::string& path) override;
     bool RemoveFontFile(const std::string& path) override;
-    int AddedFileCount() const override;
     std::vector<std::string> Families() override { return families_; }
     platform::ResolvedFace Resolve(const std::string& faceName) override;
 
@@ -27,6 +26,8 @@ public:
     const std::vector<std::string>& Adds() const { return adds_; }
     const std::vector<std::string>& Removes() const { return removes_; }
     bool IsAdded(const std::string& path) const { return references_.count(path) != 0; }
+    // Number of files currently added (for checks of resource management).
+    int AddedFileCount() const;
 
 private:
     std::vector<std::string> adds_;

@@ -120,7 +120,7 @@ protected:
     Sandbox sandbox;
     std::string favFile = sandbox.HomeFolder() + "installed.fav";
     fakes::FakeFontTable fontTable;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     std::unique_ptr<TXFontListView> view;
     fakes::ScriptedDialogs dialogs;
     TFontFavorites store;

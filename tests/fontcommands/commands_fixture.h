@@ -29,13 +29,11 @@
 class CommandFixture : public testing::Test {
 protected:
     CommandFixture() {
-        platform::SetUserDefaultLangID(testsupport::kLangEnglish);
         services.fontTable = &table;
         services.installedFonts = &installed;
         services.fontChange = &change;
         services.trash = &trash;
     }
-    ~CommandFixture() override { platform::SetUserDefaultLangID(0); }
 
     // A font whose full name is "<family> Regular", at a path relative to the sandbox.
     std::string MakeFont(const std::string& relativePath, const std::string& family) {
@@ -121,7 +119,7 @@ protected:
     fakes::FakeTrash trash{sandbox.Path() + "/trash"};
     fakes::ScriptedCopyProgress copyProgress;
     fakes::ScriptedDeleteProgress deleteProgress;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     TFontList master{true, &services};
     TFontList view{false, &services};
     testsupport::FileCensus census;
@@ -131,7 +129,5 @@ protected:
                                 dialogs,
                                 files,
                                 &copyProgress,
-                                &deleteProgress,
-                                sandbox.HomeFolder(),
-                                sandbox.FontsFolder()};
+                                &deleteProgress};
 };

@@ -134,9 +134,7 @@ TEST_F(RenameTest, OnFileSystemsWithoutTheNoReplaceFlagATakenNameStillPrompts) {
                                   dialogs,
                                   wrapped,
                                   nullptr,
-                                  nullptr,
-                                  context.programFolder,
-                                  context.userFontsFolder};
+                                  nullptr};
     sandbox.WriteFile("folder/Foo Regular.ttf", "taken");
     dialogs.QueueResult(platform::IdYes);
     dialogs.QueueText(platform::IdOk, "Foo Three");

@@ -101,6 +101,6 @@ protected:
     fakes::FakeFontChange change_;
     fakes::FakeShell shell_;
     fakes::ScriptedDialogs dialogs_;
-    platform::Services services_;
+    platform::Services services_ = sandbox_.Services();
     std::unique_ptr<TestMainForm> form_;
 };

@@ -100,7 +100,7 @@ TEST_F(ScanTest, HasItsCaptionControlsAndColours) {
 TEST_F(ScanTest, AddingAFolderCountsThirtyTwoFilesAndRunsTheCounterToTheEnd) {
     const std::string folder = MakeFontFolder(sandbox, "fonts");
     fakes::FakeFontTable table;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     services.fontTable = &table;
     TFontList list(true, &services);
     list.SetMode(flmFolders);
@@ -136,7 +136,7 @@ TEST_F(ScanTest, TotalCountsEveryFileTheListReportsLinksIncluded) {
     std::filesystem::create_symlink(sandbox.Path() + "/nowhere.ttf", folder + "/gone.TTF");
     std::filesystem::create_directory_symlink(sandbox.Path() + "/elsewhere", folder + "/loop");
     fakes::FakeFontTable table;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     services.fontTable = &table;
     TFontList list(true, &services);
     list.SetMode(flmFolders);
@@ -185,7 +185,7 @@ TEST_F(ScanTest, WaitCursorShowsFromTheBeginningToTheEndOfALoadThatEndsOrRaises)
     fakes::FakeFontTable table;
     fakes::FakeInstalledFonts installed;
     installed.SetFiles({folder + "/TOP1.TTF", folder + "/Top2.TtF"});
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     services.fontTable = &table;
     services.installedFonts = &installed;
     TFontList list(true, &services);
@@ -289,7 +289,7 @@ TEST_F(ScanTest, CancelDuringAFolderLoadStopsAfterTheNextFile) {
         WriteFont(sandbox, "flat/font" + std::to_string(i) + ".ttf", "Flat" + std::to_string(i));
     }
     fakes::FakeFontTable table;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     services.fontTable = &table;
     TFontList list(true, &services);
     list.SetMode(flmFolders);

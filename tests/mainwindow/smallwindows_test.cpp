@@ -13,11 +13,10 @@
 #include "mainwindow/about.h"
 #include "mainwindow/edit.h"
 #include "mainwindow/options.h"
-#include "platform/programfolder.h"
 #include "support/sandbox.h"
 
 TEST(TfAbout, CaptionSizeAndTitle) {
-    TfAbout about(nullptr);
+    TfAbout about(nullptr, "");
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.size(), QSize(317, 199));
     EXPECT_EQ(about.Title->Caption(), "<b><c2080D0>Glyphwell</c><cFF3300> Viewer</c> 1.5 Beta</b>");
@@ -27,7 +26,7 @@ TEST(TfAbout, CaptionSizeAndTitle) {
 }
 
 TEST(TfAbout, NamesNoPersonAddressOrWebSite) {
-    TfAbout about(nullptr);
+    TfAbout about(nullptr, "");
     bool credited = false;
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         const QString text = label->text();
@@ -42,11 +41,10 @@ TEST(TfAbout, NamesNoPersonAddressOrWebSite) {
 TEST(TfAbout, HomepageOpensTheBundledHelpPageAndOkCloses) {
     Sandbox sandbox;
     fakes::FakeShell shell;
-    TfAbout about(&shell);
+    TfAbout about(&shell, sandbox.HomeFolder());
     about.show();
     QTest::mouseClick(about.Homepage, Qt::LeftButton, {}, QPoint(4, 4));
     ASSERT_EQ(shell.Executed().size(), 1u);
-    EXPECT_EQ(shell.Executed()[0].file, platform::ProgramFolder() + "help/help.html");
     EXPECT_EQ(shell.Executed()[0].file, sandbox.HomeFolder() + "help/help.html");
     EXPECT_TRUE(shell.OpenedUrls().empty());
     EXPECT_TRUE(about.bOK->isDefault());

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/linux/fontconfigfontchange.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -79,6 +80,15 @@ TEST_F(InstalledFontsTest, FollowsFontconfigFileChangedAfterStart) {
     setenv("FONTCONFIG_FILE", conf.c_str(), 1);
     EXPECT_EQ(fonts.Files(),
               std::vector<std::string>{sandbox.Path() + "/elsewhere/DejaVuSans.ttf"});
+}
+
+// A broadcast is what the program and others hear of an install: the user's Fonts folder is
+// read again, so the next listing holds the new font.
+TEST_F(InstalledFontsTest, FontChangeRefreshesTheUserFontsFolder) {
+    EXPECT_TRUE(fonts.Files().empty());
+    sandbox.CopyFile(kDejaVu + "DejaVuSans.ttf", "data/fonts/DejaVuSans.ttf");
+    platform::FontconfigFontChange().Broadcast();
+    EXPECT_EQ(fonts.Files(), std::vector<std::string>{"DejaVuSans.ttf"});
 }
 
 }  // namespace

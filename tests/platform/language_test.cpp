@@ -43,7 +43,6 @@ protected:
         }
     }
     void TearDown() override {
-        platform::SetUserDefaultLangID(0);
         for (const auto& [name, value] : saved_) {
             if (value) {
                 setenv(name.c_str(), value->c_str(), 1);
@@ -68,14 +67,6 @@ TEST_F(UserDefaultLangIDTest, LcAllThenLcMessagesThenLang) {
 
 TEST_F(UserDefaultLangIDTest, NothingSetIsUsEnglish) {
     EXPECT_EQ(platform::UserDefaultLangID(), 0x0409);
-}
-
-TEST_F(UserDefaultLangIDTest, OverrideWinsUntilCleared) {
-    setenv("LANG", "ko_KR.UTF-8", 1);
-    platform::SetUserDefaultLangID(0x0409);
-    EXPECT_EQ(platform::UserDefaultLangID(), 0x0409);
-    platform::SetUserDefaultLangID(0);
-    EXPECT_EQ(platform::UserDefaultLangID(), 0x0412);
 }
 
 }  // namespace

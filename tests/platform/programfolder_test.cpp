@@ -51,14 +51,6 @@ TEST(ChooseProgramFolder, MissingExecutableFolderFallsBackToConfigHome) {
     EXPECT_EQ(ChooseProgramFolder("", ""), sandbox.Path() + "/.config/glyphwell/");
 }
 
-TEST(ProgramFolder, AlwaysEndsWithSlash) {
-    Sandbox sandbox;
-    platform::SetProgramFolder(sandbox.Path() + "/x");
-    EXPECT_EQ(platform::ProgramFolder(), sandbox.Path() + "/x/");
-    platform::SetProgramFolder(sandbox.Path() + "/y/");
-    EXPECT_EQ(platform::ProgramFolder(), sandbox.Path() + "/y/");
-}
-
 TEST(UserFontsFolder, FollowsXdgDataHomeAndIgnoresRelativeValues) {
     Sandbox sandbox;
     EXPECT_EQ(platform::UserFontsFolder(), sandbox.FontsFolder());

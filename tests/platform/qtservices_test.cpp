@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "platform/linux/qtfontchange.h"
 #include "platform/linux/qtshell.h"
 #include "platform/linux/qttrash.h"
 #include "support/sandbox.h"
@@ -186,19 +184,6 @@ TEST(QtShell, CharacterMapStartsInTheWorkingFolder) {
     const std::string folder = FirstLineWrittenTo(out);
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(fs::canonical(folder), fs::canonical(sandbox.Path() + "/home"));
-}
-
-TEST(QtFontChange, CountsSignalsAndCallsListeners) {
-    Sandbox sandbox;
-    platform::QtFontChange change;
-    QSignalSpy spy(&change, &platform::QtFontChange::FontsChanged);
-    int heard = 0;
-    change.AddListener([&] { ++heard; });
-    change.Broadcast();
-    change.Broadcast();
-    EXPECT_EQ(change.BroadcastCount(), 2);
-    EXPECT_EQ(spy.count(), 2);
-    EXPECT_EQ(heard, 2);
 }
 
 }  // namespace

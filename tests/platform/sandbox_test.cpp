@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/programfolder.h"
 #include "platform/userfonts.h"
 
 namespace {
@@ -21,14 +20,14 @@ TEST(Sandbox, PointsEverythingInsideAndRestoresOnExit) {
     const std::string home = Env("HOME");
     const std::string fontconfigFile = Env("FONTCONFIG_FILE");
     const std::string dataHome = Env("XDG_DATA_HOME");
-    const std::string programFolder = platform::ProgramFolder();
     std::string root;
     {
         Sandbox sandbox;
         root = sandbox.Path();
         EXPECT_TRUE(fs::is_directory(sandbox.HomeFolder()));
         EXPECT_TRUE(fs::is_directory(sandbox.FontsFolder()));
-        EXPECT_EQ(platform::ProgramFolder(), sandbox.HomeFolder());
+        EXPECT_EQ(sandbox.Services().programFolder, sandbox.HomeFolder());
+        EXPECT_EQ(sandbox.Services().userFontsFolder, sandbox.FontsFolder());
         EXPECT_EQ(platform::UserFontsFolder(), sandbox.FontsFolder());
         EXPECT_EQ(Env("HOME"), root);
         EXPECT_EQ(Env("FONTCONFIG_FILE"), root + "/fonts.conf");
@@ -39,7 +38,6 @@ TEST(Sandbox, PointsEverythingInsideAndRestoresOnExit) {
     EXPECT_EQ(Env("HOME"), home);
     EXPECT_EQ(Env("FONTCONFIG_FILE"), fontconfigFile);
     EXPECT_EQ(Env("XDG_DATA_HOME"), dataHome);
-    EXPECT_EQ(platform::ProgramFolder(), programFolder);
 }
 
 TEST(Sandbox, TwoSandboxesDoNotShareAFolder) {

@@ -108,7 +108,7 @@ protected:
 
     Sandbox sandbox;
     platform::QtFontTable table;
-    platform::Services services;
+    platform::Services services = sandbox.Services();
     std::unique_ptr<TXFontListView> view;
     std::vector<std::string> files;
 };

@@ -8,7 +8,6 @@
 #include <system_error>
 
 #include "platform/linux/fontconfigstate.h"
-#include "platform/programfolder.h"
 
 namespace fs = std::filesystem;
 
@@ -58,7 +57,7 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 #endif
 
-Sandbox::Sandbox() : root_(MakeTempRoot()), savedProgramFolder_(platform::ProgramFolder()) {
+Sandbox::Sandbox() : root_(MakeTempRoot()) {
     for (const char* variable : kVariables) {
         const char* value = std::getenv(variable);
         savedEnvironment_[variable] =
@@ -74,7 +73,6 @@ Sandbox::Sandbox() : root_(MakeTempRoot()), savedProgramFolder_(platform::Progra
     setenv("XDG_CACHE_HOME", (root_ + "/cache").c_str(), 1);
     setenv("FONTCONFIG_FILE", (root_ + "/fonts.conf").c_str(), 1);
     unsetenv("FONTCONFIG_PATH");
-    platform::SetProgramFolder(HomeFolder());
     ReloadFonts();
 }
 
@@ -86,12 +84,18 @@ Sandbox::~Sandbox() {
             unsetenv(variable.c_str());
         }
     }
-    platform::SetProgramFolder(savedProgramFolder_);
     platform::FontconfigState::Reload();
     std::error_code ec;
     if (!root_.empty()) {
         fs::remove_all(root_, ec);
     }
+}
+
+platform::Services Sandbox::Services() const {
+    platform::Services services;
+    services.programFolder = HomeFolder();
+    services.userFontsFolder = FontsFolder();
+    return services;
 }
 
 std::string Sandbox::AddFontDir(const std::string& relativePath) {

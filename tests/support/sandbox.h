@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/services.h"
+
 // A temporary world for one test: a program folder (home/), the user's Fonts folder
 // (data/fonts, via XDG_DATA_HOME), a config folder, and a fontconfig configuration that
 // names only sandbox font folders and a sandbox cache. HOME points into the sandbox too,
 // so nothing reaches the real user's files, fonts or trash. The destructor restores the
-// environment, the program folder and fontconfig, and removes the tree.
+// environment and fontconfig, and removes the tree.
 class Sandbox {
 public:
     Sandbox();
@@ -24,6 +26,9 @@ public:
     // The user's Fonts folder, without a trailing '/'.
     std::string FontsFolder() const { return root_ + "/data/fonts"; }
     std::string ConfigFolder() const { return root_ + "/config"; }
+    // Services with the sandbox's program folder and Fonts folder and no service objects, for
+    // the test to fill in.
+    platform::Services Services() const;
 
     // Creates root/relativePath as a font folder fontconfig knows; returns its full path.
     std::string AddFontDir(const std::string& relativePath);
@@ -40,5 +45,4 @@ private:
     std::string root_;
     std::vector<std::string> fontDirs_;
     std::map<std::string, std::optional<std::string>> savedEnvironment_;
-    std::string savedProgramFolder_;
 };

@@ -125,10 +125,6 @@ bool QtFontTable::RemoveFontFile(const std::string& path) {
     return true;
 }
 
-int QtFontTable::AddedFileCount() const {
-    return static_cast<int>(addedFiles_.size());
-}
-
 std::vector<std::string> QtFontTable::Families() {
     std::vector<std::string> families;
     QSet<QString> seen;

@@ -19,7 +19,6 @@ public:
 
     int AddFontFile(const std::string& path) override;
     bool RemoveFontFile(const std::string& path) override;
-    int AddedFileCount() const override;
     std::vector<std::string> Families() override;
     ResolvedFace Resolve(const std::string& faceName) override;
 
