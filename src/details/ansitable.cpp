@@ -15,7 +15,7 @@
 #include "catalogue/fontinfo.h"
 #include "controls/centring.h"
 #include "details/chartablemodel.h"
-#include "details/facefont.h"
+#include "render/facefont.h"
 #include "details/largechar.h"
 #include "details/numbertext.h"
 #include "details/propersize.h"

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/colorref.h"
+#include "render/facefont.h"
 
 TfEdit::TfEdit(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -33,10 +34,7 @@ void TfEdit::SetEditFont(const QFont& font) {
 }
 
 void TfEdit::SetEditFace(const platform::ResolvedFace& face, int pointSize) {
-    QFont font(QString::fromStdString(face.family));
-    if (!face.style.empty()) {
-        font.setStyleName(QString::fromStdString(face.style));
-    }
+    QFont font = FaceFont(face);
     font.setPointSize(pointSize > 0 ? pointSize : 12);
     Memo->setFont(font);
 }

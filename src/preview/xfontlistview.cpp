@@ -13,8 +13,8 @@
 
 #include "platform/colorref.h"
 #include "preview/quicksearch.h"
-#include "preview/rowpainter.h"
-#include "preview/samplefontcache.h"
+#include "render/rowpainter.h"
+#include "render/samplefontcache.h"
 #include "platform/uifont.h"
 
 namespace {

@@ -11,16 +11,13 @@
 
 #include "catalogue/fontlist.h"
 #include "platform/services.h"
+#include "render/fontstyle.h"
 
 class QKeyEvent;
 class QMouseEvent;
 class QInputMethodEvent;
 class TSampleFontCache;
 class TRowPainter;
-
-// Sample-text style: a set of bold, italic, underline, strike-out.
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = std::uint8_t;
 
 class TXFontListView;
 using TViewNotify = std::function<void(TXFontListView& sender)>;

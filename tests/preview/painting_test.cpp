@@ -8,8 +8,8 @@
 
 #include "platform/colorref.h"
 #include "platform/linux/qtfonttable.h"
-#include "preview/rowpainter.h"
-#include "preview/shadecolor.h"
+#include "render/rowpainter.h"
+#include "render/shadecolor.h"
 #include "support/sandbox.h"
 #include "support/truetypebuilder.h"
 #include "viewfixture.h"

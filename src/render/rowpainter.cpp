@@ -1,4 +1,4 @@
-#include "preview/rowpainter.h"
+#include "render/rowpainter.h"
 
 #include <QLocale>
 #include <QStringLiteral>
@@ -7,7 +7,7 @@
 
 #include "fileops/paths.h"
 #include "platform/colorref.h"
-#include "preview/shadecolor.h"
+#include "render/shadecolor.h"
 #include "platform/uifont.h"
 
 namespace {

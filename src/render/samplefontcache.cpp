@@ -1,4 +1,4 @@
-#include "preview/samplefontcache.h"
+#include "render/samplefontcache.h"
 
 #include <QFontMetrics>
 #include <QRawFont>
@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "preview/syntheticstyle.h"
-#include "preview/xfontlistview.h"
+#include "render/facefont.h"
+#include "render/fontstyle.h"
+#include "render/syntheticstyle.h"
 
 TSampleFontCache::TSampleFontCache(platform::FontTable* table, std::size_t faceLimit)
     : table_(table), resolved_(kResolveLimit), faces_(faceLimit) {}
@@ -90,24 +91,12 @@ const platform::ResolvedFace& TSampleFontCache::Resolve(const std::string& faceN
     if (const platform::ResolvedFace* cached = resolved_.Find(faceName)) {
         return *cached;
     }
-    platform::ResolvedFace face;
-    if (table_ != nullptr) {
-        face = table_->Resolve(faceName);
-    } else {
-        face.family = faceName;
-    }
-    return resolved_.Insert(faceName, std::move(face));
+    return resolved_.Insert(faceName, ResolveFace(table_, faceName));
 }
 
 QFont TSampleFontCache::Build(const platform::ResolvedFace& face, double pointSize,
                               std::uint8_t styles, QFont::StyleStrategy strategy) const {
-    QFont font;
-    // setFamilies, not the family constructor: a name holding a comma must not be split
-    // into a list of fallback families.
-    font.setFamilies({QString::fromUtf8(face.family)});
-    if (!face.style.empty()) {
-        font.setStyleName(QString::fromUtf8(face.style));
-    }
+    QFont font = FaceFont(face);
     font.setPointSizeF(pointSize);
     // With a style name the exact face is chosen by it; bold and italic then only add
     // emboldening or slant where the face lacks them, as the window system did.
@@ -115,9 +104,8 @@ QFont TSampleFontCache::Build(const platform::ResolvedFace& face, double pointSi
     font.setItalic((styles & fsItalic) != 0);
     font.setUnderline((styles & fsUnderline) != 0);
     font.setStrikeOut((styles & fsStrikeOut) != 0);
-    // A row shows its own face only: characters the face lacks show as its missing-glyph
-    // box rather than being filled in from other fonts, which would make every face without
-    // the sample's letters look the same.
+    // A row shows its own face only (see FaceFont): filled in from other fonts, every face
+    // without the sample's letters would look the same.
     font.setStyleStrategy(static_cast<QFont::StyleStrategy>(strategy | QFont::NoFontMerging));
     return font;
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/fonttable.h"
-#include "preview/lrucache.h"
+#include "render/lrucache.h"
 
 // A record's face prepared for drawing its sample, with the measurements the painter asks
 // for again and again.

@@ -1,4 +1,4 @@
-#include "preview/syntheticstyle.h"
+#include "render/syntheticstyle.h"
 
 #include <QByteArray>
 #include <QRawFont>

@@ -1,4 +1,4 @@
-#include "preview/supersampledtext.h"
+#include "render/supersampledtext.h"
 
 #include <QGlyphRun>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "preview/syntheticstyle.h"
+#include "render/syntheticstyle.h"
 
 namespace {
 

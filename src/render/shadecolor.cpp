@@ -1,4 +1,4 @@
-#include "preview/shadecolor.h"
+#include "render/shadecolor.h"
 
 #include <algorithm>
 #include <cmath>

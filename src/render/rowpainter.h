@@ -12,8 +12,8 @@
 
 #include "catalogue/fontinfo.h"
 #include "catalogue/fontlist.h"
-#include "preview/samplefontcache.h"
-#include "preview/supersampledtext.h"
+#include "render/samplefontcache.h"
+#include "render/supersampledtext.h"
 
 // Everything one paint needs to know about the control, taken once per paint.
 struct RowPaintSettings {

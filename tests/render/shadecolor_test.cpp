@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "preview/shadecolor.h"
+#include "render/shadecolor.h"
 
 TEST(ShadeColor, DarkensGreysByTheLightnessStep) {
     EXPECT_EQ(ShadeColor(0xFFFFFF, -0.25), 0xBFBFBFu);

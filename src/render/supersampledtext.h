@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "preview/lrucache.h"
+#include "render/lrucache.h"
 
 // The anti-aliased sample renderer: the text is drawn bi-level at four times its size, and
 // every 4 x 4 block of that drawing becomes the coverage (alpha) of one output pixel in the
