@@ -188,9 +188,9 @@ void BM_MemoryPerRecord(benchmark::State& state) {
         {
             FontListUpdate update(*list);
             for (int i = 0; i < kMemoryRecords; ++i) {
-                auto* record = new TFontInfo;
+                auto record = std::make_unique<TFontInfo>();
                 record->SetFileName(files[static_cast<std::size_t>(i) % files.size()]);
-                list->Add(record);
+                list->Add(std::move(record));
             }
         }
         const std::size_t after = mallinfo2().uordblks;

@@ -84,11 +84,11 @@ FavoritesWorld& World() {
 // Installed records as the master list holds them: a name and an existing file.
 void FillInstalled(TFontList& installed) {
     for (int font = 0; font < kFonts; ++font) {
-        auto* record = new TFontInfo;
+        auto record = std::make_unique<TFontInfo>();
         record->SetAutoRead(false);
         record->SetFileName(World().Paths()[font]);
         record->SetFullName(FontName(font));
-        installed.Add(record);
+        installed.Add(std::move(record));
     }
 }
 

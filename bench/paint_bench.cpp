@@ -44,12 +44,10 @@ public:
         services_.fontTable = &table_;
         for (const std::string& file : files_) {
             table_.AddFontFile(file);
-            auto* record = new TFontInfo;
+            auto record = std::make_unique<TFontInfo>();
             record->SetFileName(file);
             if (!record->FullName().empty()) {
-                master_.Add(record);
-            } else {
-                delete record;
+                master_.Add(std::move(record));
             }
         }
         view_ = std::make_unique<TXFontListView>(services_);

@@ -29,44 +29,48 @@ void TFontInfo::SetFileName(const std::string& path) {
     catalogue::FontBytes bytes(path);
     if (bytes.Open()) {
         fileName_ = path;
-        ReadNamesFrom(bytes, true);
+        ReadNamesFrom(bytes, true, &fullName_);
     } else if (FileExists(path)) {
         fileName_ = path;  // there, but not readable: nothing to read, as with ReadFontNames
     }
 }
 
-const std::string& TFontInfo::Copyright() {
+const std::string& TFontInfo::Copyright() const {
     EnsureLoaded();
     return copyright_;
 }
 
-const std::string& TFontInfo::FamilyName() {
+const std::string& TFontInfo::FamilyName() const {
     EnsureLoaded();
     return familyName_;
 }
 
-const std::string& TFontInfo::StyleName() {
+const std::string& TFontInfo::StyleName() const {
     EnsureLoaded();
     return styleName_;
 }
 
-const std::string& TFontInfo::Version() {
+const std::string& TFontInfo::Version() const {
     EnsureLoaded();
     return version_;
 }
 
-const std::string& TFontInfo::Trademark() {
+const std::string& TFontInfo::Trademark() const {
     EnsureLoaded();
     return trademark_;
 }
 
-void TFontInfo::EnsureLoaded() {
-    if (!loaded_ && !fileName_.empty()) {
-        ReadFontNames(false);
+void TFontInfo::EnsureLoaded() const {
+    if (loaded_ || fileName_.empty()) {
+        return;
+    }
+    catalogue::FontBytes bytes(fileName_);
+    if (bytes.Open()) {
+        ReadNamesFrom(bytes, false, nullptr);
     }
 }
 
-void TFontInfo::Assign(TFontInfo& source) {
+void TFontInfo::Assign(const TFontInfo& source) {
     loaded_ = source.loaded_;
     fileName_ = source.fileName_;
     fullName_ = source.fullName_;
@@ -85,19 +89,26 @@ void TFontInfo::Assign(TFontInfo& source) {
     selected_ = source.selected_;
 }
 
+std::unique_ptr<TFontInfo> TFontInfo::Copy() const {
+    auto copy = std::make_unique<TFontInfo>(userLanguage_);
+    copy->Assign(*this);
+    return copy;
+}
+
 void TFontInfo::ReadFontNames(bool fullNameOnly) {
     catalogue::FontBytes bytes(fileName_);
     if (bytes.Open()) {
-        ReadNamesFrom(bytes, fullNameOnly);
+        ReadNamesFrom(bytes, fullNameOnly, &fullName_);
     }
 }
 
-void TFontInfo::ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly) {
+void TFontInfo::ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly,
+                              std::string* fullName) const {
     fileSize_ = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(bytes.Size(), std::numeric_limits<std::uint32_t>::max()));
     const catalogue::NameRequest request{faceOffset_, userLanguage_, langId_, fullNameOnly};
     catalogue::NameTargets targets{&copyright_, &familyName_, &styleName_, nullptr,
-                                   &fullName_,  &version_,    nullptr,     &trademark_};
+                                   fullName,    &version_,    nullptr,     &trademark_};
     catalogue::NameReadResult result;
     try {
         result = catalogue::ReadNames(bytes, request, targets);

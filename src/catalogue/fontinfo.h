@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/language.h"
@@ -30,12 +31,13 @@ public:
     const std::string& FullName() const { return fullName_; }
     void SetFullName(const std::string& name) { fullName_ = name; }
 
-    // Lazy names: read the whole name set from the file the first time one is asked for.
-    const std::string& Copyright();
-    const std::string& FamilyName();
-    const std::string& StyleName();
-    const std::string& Version();
-    const std::string& Trademark();
+    // Lazy names: read the whole name set from the file the first time one is asked for
+    // (reading fills a cache; the record does not change in meaning).
+    const std::string& Copyright() const;
+    const std::string& FamilyName() const;
+    const std::string& StyleName() const;
+    const std::string& Version() const;
+    const std::string& Trademark() const;
 
     bool AutoRead() const { return autoRead_; }
     void SetAutoRead(bool value) { autoRead_ = value; }
@@ -48,26 +50,32 @@ public:
     void SetSelected(bool value) { selected_ = value; }
 
     // Copies source into this record without opening any file.
-    void Assign(TFontInfo& source);
+    void Assign(const TFontInfo& source);
+    // A new record holding what this one holds (see Assign).
+    std::unique_ptr<TFontInfo> Copy() const;
     // Reads the names from the file: only the full name (name ID 4), or all the others.
     void ReadFontNames(bool fullNameOnly);
 
 private:
-    void EnsureLoaded();
-    void ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly);
+    void EnsureLoaded() const;
+    // One pass of the name reader; the full name goes to fullName (null: not asked for).
+    void ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly,
+                       std::string* fullName) const;
 
-    bool loaded_ = false;
+    // The names of the full pass, read on first demand, with what that pass learns.
+    mutable bool loaded_ = false;
+    mutable std::string copyright_;
+    mutable std::string familyName_;
+    mutable std::string styleName_;
+    mutable std::string version_;
+    mutable std::string trademark_;
+    mutable std::uint16_t langId_ = 0;
+    mutable std::uint32_t fileSize_ = 0;
+
     std::string fileName_;
     std::string fullName_;
-    std::string copyright_;
-    std::string familyName_;
-    std::string styleName_;
-    std::string version_;
-    std::string trademark_;
     bool autoRead_ = true;
     std::uint32_t faceOffset_ = 0;
-    std::uint16_t langId_ = 0;
     std::uint16_t userLanguage_;
-    std::uint32_t fileSize_ = 0;
     bool selected_ = false;
 };

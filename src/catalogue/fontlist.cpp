@@ -45,15 +45,21 @@ TFontList::~TFontList() {
     Clear();
 }
 
-TFontInfo& TFontList::GetItems(int index) const {
+const TFontInfo& TFontList::GetItems(int index) const {
     if (index < 0 || index >= GetCount()) {
         throw IndexError("List index out of bounds(", index);
     }
     return *items_[static_cast<std::size_t>(index)];
 }
 
-void TFontList::SetItems(int index, TFontInfo* record) {
-    std::unique_ptr<TFontInfo> owned(record);
+TFontInfo& TFontList::GetItems(int index) {
+    if (index < 0 || index >= GetCount()) {
+        throw IndexError("List index out of bounds(", index);
+    }
+    return *items_[static_cast<std::size_t>(index)];
+}
+
+void TFontList::SetItems(int index, std::unique_ptr<TFontInfo> record) {
     if (index < 0 || index >= GetCount()) {
         throw IndexError("List index out of bounds (", index);
     }
@@ -61,7 +67,7 @@ void TFontList::SetItems(int index, TFontInfo* record) {
     if (slot) {
         ReleaseResource(*slot);
     }
-    slot = std::move(owned);
+    slot = std::move(record);
     Change();
 }
 
@@ -104,8 +110,8 @@ void TFontList::SetSortType(TSortType sortType) {
     Sort();
 }
 
-void TFontList::Add(TFontInfo* record) {
-    items_.emplace_back(record);
+void TFontList::Add(std::unique_ptr<TFontInfo> record) {
+    items_.push_back(std::move(record));
     Change();
 }
 
@@ -142,9 +148,7 @@ void TFontList::Assign(const TFontList& source) {
         sortType_ = source.sortType_;
         items_.reserve(source.items_.size());
         for (const auto& record : source.items_) {
-            auto copy = std::make_unique<TFontInfo>();
-            copy->Assign(*record);
-            items_.push_back(std::move(copy));
+            items_.push_back(record->Copy());
         }
         mode_ = source.mode_;
         folders_ = source.folders_;

@@ -41,10 +41,11 @@ public:
     TFontList& operator=(const TFontList&) = delete;
 
     int GetCount() const { return static_cast<int>(items_.size()); }
-    // Throws std::out_of_range "List index out of bounds(<index>)".
-    TFontInfo& GetItems(int index) const;
-    // Takes ownership of record.
-    void SetItems(int index, TFontInfo* record);
+    // Throws std::out_of_range "List index out of bounds(<index>)". A const list gives its
+    // records to read only.
+    const TFontInfo& GetItems(int index) const;
+    TFontInfo& GetItems(int index);
+    void SetItems(int index, std::unique_ptr<TFontInfo> record);
     int GetFolderCount() const;
     std::string GetFolders(int index) const;
     void SetFolders(int index, const std::string& path);
@@ -59,7 +60,7 @@ public:
     bool ManageResources() const { return manageResources_; }
     void SetManageResources(bool value) { manageResources_ = value; }
 
-    void Add(TFontInfo* record);        // takes ownership
+    void Add(std::unique_ptr<TFontInfo> record);
     void Add(const std::string& name);  // a screen font record
     void Delete(int index);
     void Clear();

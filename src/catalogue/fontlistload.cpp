@@ -137,7 +137,7 @@ void TFontList::LoadInstalledFonts() {
                 std::unique_ptr<TFontInfo> record = NewRecord();
                 record->SetFileName(path);
                 RaiseLoad(OnLoadProgress, flmInstalled, abort, record->FullName());
-                Add(record.release());
+                Add(std::move(record));
             }
         } else if (HasExtensionI(path, ".ttc")) {
             RaiseLoad(OnLoadProgress, flmInstalled, abort, ExtractFileName(path));
@@ -180,7 +180,7 @@ void TFontList::AddFace(const std::string& path, std::uint32_t offset) {
     std::unique_ptr<TFontInfo> record = NewRecord();
     record->SetFaceOffset(offset);
     record->SetFileName(path);
-    Add(record.release());
+    Add(std::move(record));
 }
 
 void TFontList::LoadFolders() {
@@ -231,7 +231,7 @@ void TFontList::ScanFontFile(const std::string& path, bool& abort) {
         ok = code == 0;
     }
     if (ok) {
-        Add(record.release());
+        Add(std::move(record));
     } else {
         errors_.emplace_back(path, code);
     }

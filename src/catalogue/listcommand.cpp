@@ -152,7 +152,7 @@ std::string Escaped(const std::string& field) {
     return out;
 }
 
-void WriteRecord(std::ostream& out, TFontInfo& record, bool allNames) {
+void WriteRecord(std::ostream& out, const TFontInfo& record, bool allNames) {
     char lang[8];
     std::snprintf(lang, sizeof lang, "0x%04X", static_cast<unsigned>(record.LangID()));
     out << Escaped(record.FullName()) << '\t' << Escaped(record.FileName()) << '\t'

@@ -116,7 +116,7 @@ TfFontInfo::TfFontInfo(const platform::Services& services, QWidget* parent)
     connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfFontInfo::Execute(TFontInfo& record, bool screenMode, const platform::Services& services,
+void TfFontInfo::Execute(const TFontInfo& record, bool screenMode, const platform::Services& services,
                          QWidget* owner) {
     TfFontInfo window(services, owner);
     if (owner != nullptr) {
@@ -186,7 +186,7 @@ void TfFontInfo::BuildMetrics() {
     }
 }
 
-void TfFontInfo::ShowFont(TFontInfo& record, bool screenMode) {
+void TfFontInfo::ShowFont(const TFontInfo& record, bool screenMode) {
     ShowMetrics(record);
     FontTitle->setText(TitleOf(record));
     ShowNames(record);
@@ -210,7 +210,7 @@ void TfFontInfo::ShowMetrics(const TFontInfo& record) {
     show(lMaxCharWidth, &platform::OutlineMetrics::maxCharWidth);
 }
 
-void TfFontInfo::ShowNames(TFontInfo& record) {
+void TfFontInfo::ShowNames(const TFontInfo& record) {
     FullName->setText(Text(record.FullName()));
     // The first lazy name reads the whole name set once; the record keeps it for next time.
     FamilyName->setText(Text(record.FamilyName()));

@@ -23,11 +23,11 @@ public:
 
     // Shows the window for record, centred over owner, and returns when it was closed. A
     // screen font (screenMode) has no file, so only its "Metrics" page is shown.
-    static void Execute(TFontInfo& record, bool screenMode, const platform::Services& services,
+    static void Execute(const TFontInfo& record, bool screenMode, const platform::Services& services,
                         QWidget* owner);
 
     // Fills both pages from record and shows the first page that is visible.
-    void ShowFont(TFontInfo& record, bool screenMode);
+    void ShowFont(const TFontInfo& record, bool screenMode);
 
     QTabWidget* pcInfo = nullptr;
     QWidget* tsGeneral = nullptr;
@@ -56,7 +56,7 @@ private:
     void BuildGeneral();
     void BuildMetrics();
     void ShowMetrics(const TFontInfo& record);
-    void ShowNames(TFontInfo& record);
+    void ShowNames(const TFontInfo& record);
     void ShowFile(const TFontInfo& record);
 
     platform::Services services_;

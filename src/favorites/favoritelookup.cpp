@@ -54,8 +54,6 @@ void AssignFavoriteFonts(TFontList& target, const TFontList& installed,
     FontListUpdate update(target);
     target.Clear();
     for (const int index : found) {
-        auto* copy = new TFontInfo;
-        copy->Assign(installed.GetItems(index));
-        target.Add(copy);
+        target.Add(installed.GetItems(index).Copy());
     }
 }

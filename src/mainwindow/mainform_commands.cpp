@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QToolButton>
 #include <string>
+#include <utility>
 
 #include "controls/btnstatusbar.h"
 #include "controls/ximagelabel.h"
@@ -77,12 +78,11 @@ void TMainForm::SelectedFontsCommand() {
     chosen.SetMode(items.Mode());
     FontListUpdate update(items);
     for (int i = 0; i < items.GetCount(); ++i) {
-        TFontInfo& record = items.GetItems(i);
+        const TFontInfo& record = std::as_const(items).GetItems(i);
         if (record.Selected()) {
-            auto* copy = new TFontInfo;
-            copy->Assign(record);
+            std::unique_ptr<TFontInfo> copy = record.Copy();
             copy->SetSelected(false);
-            chosen.Add(copy);
+            chosen.Add(std::move(copy));
         }
     }
     viewKind_ = vkSelected;

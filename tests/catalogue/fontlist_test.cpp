@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -106,7 +107,7 @@ TEST_F(TFontListTest, IndexErrorsCarryTheirExactMessages) {
     };
     EXPECT_EQ(messageOf([&] { list->GetItems(-1); }), "List index out of bounds(-1)");
     EXPECT_EQ(messageOf([&] { list->GetItems(1); }), "List index out of bounds(1)");
-    EXPECT_EQ(messageOf([&] { list->SetItems(3, new TFontInfo); }), "List index out of bounds (3)");
+    EXPECT_EQ(messageOf([&] { list->SetItems(3, std::make_unique<TFontInfo>()); }), "List index out of bounds (3)");
     EXPECT_EQ(messageOf([&] { list->Delete(2); }), "List index out of bounds(2)");
     EXPECT_EQ(list->GetCount(), 1);
 }
@@ -365,7 +366,7 @@ TEST_F(TFontListTest, ReplacingAFolderRecordRemovesTheFontOfTheOldOne) {
     list->SetFolders(0, folder + "/fonts");
     list->SetMode(flmFolders);
     const std::string replaced = list->GetItems(0).FileName();
-    list->SetItems(0, new TFontInfo);
+    list->SetItems(0, std::make_unique<TFontInfo>());
     EXPECT_EQ(table.Removes(), (std::vector<std::string>{replaced}));
     EXPECT_FALSE(table.IsAdded(replaced));
     EXPECT_EQ(table.AddedFileCount(), 2);
@@ -436,9 +437,9 @@ TEST_F(TFontListTest, FindIgnoresCaseAndIndexOfFileNameLooksAtPaths) {
     auto list = MakeList(false);
     list->Add("Alpha");
     list->Add("Beta");
-    auto* record = new TFontInfo;
+    auto record = std::make_unique<TFontInfo>();
     record->SetFileName(WriteFont("c.ttf", Font("Gamma")));
-    list->Add(record);
+    list->Add(std::move(record));
     EXPECT_EQ(list->Find("beta"), 1);
     EXPECT_EQ(list->IndexOf("GAMMA REGULAR"), 2);
     EXPECT_EQ(list->Find("Delta"), -1);
@@ -449,9 +450,9 @@ TEST_F(TFontListTest, FindIgnoresCaseAndIndexOfFileNameLooksAtPaths) {
 TEST_F(TFontListTest, SortByPathComparesFolderThenFileName) {
     auto list = MakeList(false);
     for (const std::string name : {"b/a.ttf", "a/z.ttf", "A/y.ttf", "a/sub/x.ttf"}) {
-        auto* record = new TFontInfo;
+        auto record = std::make_unique<TFontInfo>();
         record->SetFileName(WriteFont(name, Font(name)));
-        list->Add(record);
+        list->Add(std::move(record));
     }
     list->SetSortType(stPath);
     std::vector<std::string> paths;

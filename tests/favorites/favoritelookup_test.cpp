@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,12 +17,12 @@ namespace {
 class InstalledRecordsTest : public ::testing::Test {
 protected:
     void Add(const std::string& name, const std::string& file, bool marked = false) {
-        auto* record = new TFontInfo;
+        auto record = std::make_unique<TFontInfo>();
         record->SetAutoRead(false);
         record->SetFileName(Path(file));
         record->SetFullName(name);
         record->SetSelected(marked);
-        installed.Add(record);
+        installed.Add(std::move(record));
     }
 
     std::string Path(const std::string& file) {

@@ -75,12 +75,12 @@ protected:
 
     // An installed record of the font list view.
     void AddRecord(const std::string& name, const std::string& file, bool marked = false) {
-        auto* record = new TFontInfo;
+        auto record = std::make_unique<TFontInfo>();
         record->SetAutoRead(false);
         record->SetFileName(Font(file));
         record->SetFullName(name);
         record->SetSelected(marked);
-        view->Items().Add(record);
+        view->Items().Add(std::move(record));
     }
 
     void MakePane() {

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QSet>
 #include <QTest>
+#include <memory>
 
 #include "platform/colorref.h"
 #include "platform/linux/qtfonttable.h"
@@ -199,11 +200,11 @@ TEST_F(Painting, ScreenFontsShowNoFileInformation) {
     const std::string path = sandbox.WriteFile("fonts/tiny.ttf", "");
     ASSERT_TRUE(
         testsupport::TrueTypeBuilder().Name(testsupport::kLangEnglish, 4, "Tiny").Write(path));
-    auto* record = new TFontInfo;
+    auto record = std::make_unique<TFontInfo>();
     record->SetFileName(path);
     ASSERT_EQ(record->FullName(), "Tiny");
     view->Items().Add("Tiny");
-    view->Items().Add(record);
+    view->Items().Add(std::move(record));
     view->SetItemIndex(1);
     view->SetItemIndex(0);
     const QImage image = Pixels();
@@ -261,9 +262,9 @@ protected:
             const std::string copy =
                 sandbox.CopyFile(std::string(kDejaVu) + file, std::string("fonts/") + file);
             ASSERT_EQ(qtTable.AddFontFile(copy), 0) << file;
-            auto* record = new TFontInfo;
+            auto record = std::make_unique<TFontInfo>();
             record->SetFileName(copy);
-            view->Items().Add(record);
+            view->Items().Add(std::move(record));
         }
         ASSERT_EQ(view->Items().GetItems(1).FullName(), "DejaVu Sans Bold");
     }
@@ -371,10 +372,10 @@ void PaintAntiAliased(const std::string& face) {
         view.SetBorderSingle(false);
         view.resize(1000, 700);
         view.show();
-        auto* record = new TFontInfo;
+        auto record = std::make_unique<TFontInfo>();
         record->SetFileName(path);
         ASSERT_EQ(record->FullName(), "TallVu Sans");
-        view.Items().Add(record);
+        view.Items().Add(std::move(record));
         view.SetFontSize(100);
         view.SetAntiAlias(true);
         QApplication::processEvents();

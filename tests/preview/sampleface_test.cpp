@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,9 +73,9 @@ protected:
     void AddRow(const std::string& path) {
         ASSERT_EQ(table.AddFontFile(path), 0) << path;
         files.push_back(path);
-        auto* record = new TFontInfo;
+        auto record = std::make_unique<TFontInfo>();
         record->SetFileName(path);
-        view->Items().Add(record);
+        view->Items().Add(std::move(record));
     }
     void AddDejaVu(const std::string& file) {
         AddRow(sandbox.CopyFile(kDejaVu + file, "fonts/" + file));
