@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "catalogue/fontlist.h"
+#include "catalogue/viewersettings.h"
 #include "platform/dialogs.h"
-#include "platform/inifile.h"
 #include "platform/language.h"
 #include "platform/programfolder.h"
 #include "platform/streamdialogs.h"
@@ -169,14 +169,9 @@ void WriteRecord(std::ostream& out, const TFontInfo& record, bool allNames) {
 
 // Folder mode without FOLDER arguments lists the viewer's own folder slots.
 void LoadStoredFolders(TFontList& list, const std::string& programFolder) {
-    const platform::IniFile settings(programFolder + "glyphwell.ini");
+    const TViewerSettings settings = ReadViewerSettings(programFolder + kSettingsFileName);
     for (int slot = 0; slot < kFolderSlots; ++slot) {
-        std::string folder =
-            settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
-        const auto first = folder.find_first_not_of(" \t");
-        const auto last = folder.find_last_not_of(" \t");
-        list.SetFolders(slot,
-                        first == std::string::npos ? "" : folder.substr(first, last - first + 1));
+        list.SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
     }
 }
 

@@ -32,6 +32,7 @@ class TXFontListView;
 class TXImageLabel;
 class TXLabel;
 class TfScan;
+struct TViewerSettings;
 
 // What the font list view shows.
 enum TViewKind : std::uint8_t { vkAll = 0, vkFavorites = 1, vkSelected = 2 };
@@ -220,10 +221,9 @@ private:
     void LoadSettings();
     void LoadWindowBounds(const std::string& value);
     void LoadFavPaneWidth(int stored);
-    void LoadFontSettings();
-    void LoadHistory();
+    void LoadFontSettings(const TViewerSettings& settings);
+    void LoadHistory(const std::vector<std::string>& history);
     void SaveSettings();
-    void SaveHistory();
     std::string SettingsFile() const;
 
     const platform::Services& services_;

@@ -13,19 +13,14 @@
 #include <exception>
 #include <optional>
 
-#include "platform/colorref.h"
+#include "catalogue/viewersettings.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
-#include "platform/inifile.h"
 #include "preview/xfontlistview.h"
 
 namespace {
 
 constexpr const char* kDefaultBounds = "0,100,100,550,500";
-constexpr int kDefaultFavPane = 160;
-constexpr int kStyleBold = 2;
-constexpr int kStyleItalic = 4;
-constexpr int kStyleUnderline = 8;
 
 // shade(c, k): each component loses the fraction k of itself.
 QColor Shade(const QColor& color, double k) {
@@ -92,7 +87,7 @@ void SetFill(QWidget* widget, const QColor& color) {
 }  // namespace
 
 std::string TMainForm::SettingsFile() const {
-    return services_.programFolder + "glyphwell.ini";
+    return services_.programFolder + kSettingsFileName;
 }
 
 void TMainForm::FormShow() {
@@ -152,68 +147,54 @@ void TMainForm::LoadFavPaneWidth(int stored) {
 }
 
 void TMainForm::LoadSettings() {
-    const platform::IniFile ini(SettingsFile());
-    LoadWindowBounds(ini.ReadString("Window", "Main", kDefaultBounds));
-    LoadFavPaneWidth(ini.ReadInteger("Window", "FavPane", kDefaultFavPane));
+    const TViewerSettings settings = ReadViewerSettings(SettingsFile());
+    LoadWindowBounds(settings.mainBounds);
+    LoadFavPaneWidth(settings.favPaneWidth);
     // Checking the button shows the pane at that width.
-    tbFavorites->setChecked(ini.ReadInteger("Option", "Left", 1) != 0);
+    tbFavorites->setChecked(settings.favoritesShown);
     // Values outside the known ones are passed on; the list decides what they mean.
-    fontList_->SetSortType(static_cast<TSortType>(
-        static_cast<std::uint8_t>(ini.ReadInteger("Option", "Sort", stName))));
-    backupOnUninstall_ = ini.ReadInteger("Option", "Backup", 1) != 0;
-    backupFolder_ = ini.ReadString("Option", "BackupPath", "");
-    if (backupFolder_.empty()) {
-        backupFolder_ = services_.programFolder + "uninstalled";
-    }
+    fontList_->SetSortType(settings.sortType);
+    backupOnUninstall_ = settings.backupOnUninstall;
+    backupFolder_ = settings.backupPath.empty() ? services_.programFolder + "uninstalled"
+                                                : settings.backupPath;
     for (int slot = 0; slot < kFolderSlots; ++slot) {
-        const QString path =
-            QString::fromUtf8(ini.ReadString("Folders", "Folder" + std::to_string(slot + 1), ""));
-        fontList_->SetFolders(slot, path.trimmed().toUtf8().toStdString());
+        fontList_->SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
     }
     RefreshFolderLabels();
-    LoadFontSettings();
-    LoadHistory();
+    LoadFontSettings(settings);
+    LoadHistory(settings.history);
     // The favorites pane comes later; its expanded groups are kept as they were read.
-    expandedFavorites_ = ini.ReadSectionValues("ExpandedFav");
-    fontList_->SetMode(static_cast<TFontListMode>(
-        static_cast<std::uint8_t>(ini.ReadInteger("Option", "ViewMode", flmInstalled))));
+    expandedFavorites_ = settings.expandedFavorites;
+    fontList_->SetMode(settings.viewMode);
 }
 
-void TMainForm::LoadFontSettings() {
-    const platform::IniFile ini(SettingsFile());
-    // Bold is 2, not 1: the value 1 means nothing.
-    const int stored = ini.ReadInteger("Font", "Style", 0);
-    TFontStyles style = 0;
+void TMainForm::LoadFontSettings(const TViewerSettings& settings) {
     const struct {
-        int flag;
+        bool on;
         TFontStyles bit;
         QToolButton* button;
-    } styles[] = {{kStyleBold, fsBold, sbBold},
-                  {kStyleItalic, fsItalic, sbItalic},
-                  {kStyleUnderline, fsUnderline, sbUnderline}};
+    } styles[] = {{settings.bold, fsBold, sbBold},
+                  {settings.italic, fsItalic, sbItalic},
+                  {settings.underline, fsUnderline, sbUnderline}};
+    TFontStyles style = 0;
     for (const auto& entry : styles) {
-        const bool on = (stored & entry.flag) != 0;
-        entry.button->setChecked(on);
-        if (on) {
+        entry.button->setChecked(entry.on);
+        if (entry.on) {
             style = static_cast<TFontStyles>(style | entry.bit);
         }
     }
     FontView->SetFontStyle(style);
-    FontView->SetFontSize(ini.ReadInteger("Font", "Size", 16));
-    FontView->SetAntiAlias(ini.ReadInteger("Font", "AntiAlias", 0) != 0);
-    FontView->SetColor(static_cast<std::uint32_t>(ini.ReadInteger("Color", "Back", 16777215)));
-    FontView->SetTextColor(static_cast<std::uint32_t>(ini.ReadInteger("Color", "Fore", 0)));
-    FontView->SetNameColor(static_cast<std::uint32_t>(ini.ReadInteger("Color", "Name", 32768)));
+    FontView->SetFontSize(settings.fontSize);
+    FontView->SetAntiAlias(settings.antiAlias);
+    FontView->SetColor(settings.backColor);
+    FontView->SetTextColor(settings.foreColor);
+    FontView->SetNameColor(settings.nameColor);
 }
 
-void TMainForm::LoadHistory() {
-    const platform::IniFile ini(SettingsFile());
-    // Keys 1 to N, N the number of key lines: a gap gives an empty entry, keys above N
-    // are not read.
-    const auto count = static_cast<int>(ini.ReadSection("History").size());
+void TMainForm::LoadHistory(const std::vector<std::string>& history) {
     QStringList texts;
-    for (int i = 1; i <= count; ++i) {
-        texts.append(QString::fromUtf8(ini.ReadString("History", std::to_string(i), "")));
+    for (const std::string& text : history) {
+        texts.append(QString::fromUtf8(text));
     }
     // Filling the list must not replace the sample text shown.
     const QSignalBlocker blocker(cbString);
@@ -224,50 +205,38 @@ void TMainForm::LoadHistory() {
 
 void TMainForm::SaveSettings() {
     try {
-        platform::IniFile ini(SettingsFile());
+        TViewerSettings settings;
         const QRect bounds = geometry();
-        const QString main = QString("%1,%2,%3,%4,%5")
-                                 .arg(isMaximized() ? 1 : 0)
-                                 .arg(bounds.left())
-                                 .arg(bounds.top())
-                                 .arg(bounds.width())
-                                 .arg(bounds.height());
-        ini.WriteString("Window", "Main", main.toStdString());
-        const bool paneShown = !pnFavorites->isHidden();
-        ini.WriteInteger("Window", "FavPane", favPaneWidth_);
-        ini.WriteInteger("Option", "Left", paneShown ? 1 : 0);
-        ini.WriteInteger("Option", "Sort", fontList_->SortType());
-        ini.WriteInteger("Option", "ViewMode", fontList_->Mode());
+        settings.mainBounds = QString("%1,%2,%3,%4,%5")
+                                  .arg(isMaximized() ? 1 : 0)
+                                  .arg(bounds.left())
+                                  .arg(bounds.top())
+                                  .arg(bounds.width())
+                                  .arg(bounds.height())
+                                  .toStdString();
+        settings.favPaneWidth = favPaneWidth_;
+        settings.favoritesShown = !pnFavorites->isHidden();
+        settings.sortType = fontList_->SortType();
+        settings.viewMode = fontList_->Mode();
         for (int slot = 0; slot < kFolderSlots; ++slot) {
-            ini.WriteString("Folders", "Folder" + std::to_string(slot + 1),
-                            fontList_->GetFolders(slot));
+            settings.folders[static_cast<std::size_t>(slot)] = fontList_->GetFolders(slot);
         }
         const TFontStyles style = FontView->FontStyle();
-        ini.WriteInteger("Font", "Style",
-                         ((style & fsBold) ? kStyleBold : 0) +
-                             ((style & fsItalic) ? kStyleItalic : 0) +
-                             ((style & fsUnderline) ? kStyleUnderline : 0));
-        ini.WriteInteger("Font", "Size", FontView->FontSize());
-        ini.WriteString("Font", "AntiAlias", FontView->AntiAlias() ? "1" : "0");
-        ini.WriteInteger("Color", "Back", static_cast<int>(FontView->Color()));
-        ini.WriteInteger("Color", "Fore", static_cast<int>(FontView->TextColor()));
+        settings.bold = (style & fsBold) != 0;
+        settings.italic = (style & fsItalic) != 0;
+        settings.underline = (style & fsUnderline) != 0;
+        settings.fontSize = FontView->FontSize();
+        settings.antiAlias = FontView->AntiAlias();
+        settings.backColor = FontView->Color();
+        settings.foreColor = FontView->TextColor();
         // Kept like the other two, so a name colour chosen in a run survives it.
-        ini.WriteInteger("Color", "Name", static_cast<int>(FontView->NameColor()));
-        SaveHistory();
+        settings.nameColor = FontView->NameColor();
+        for (int i = 0; i < cbString->count(); ++i) {
+            settings.history.push_back(cbString->itemText(i).toUtf8().toStdString());
+        }
+        settings.expandedFavorites = expandedFavorites_;
+        WriteViewerSettings(SettingsFile(), settings);
     } catch (...) {
         // Saving settings never bothers the user; the keys written so far stay written.
-    }
-}
-
-void TMainForm::SaveHistory() {
-    platform::IniFile ini(SettingsFile());
-    ini.EraseSection("History");
-    for (int i = 0; i < cbString->count(); ++i) {
-        ini.WriteString("History", std::to_string(i + 1),
-                        cbString->itemText(i).toUtf8().toStdString());
-    }
-    ini.EraseSection("ExpandedFav");
-    for (const auto& [row, group] : expandedFavorites_) {
-        ini.WriteString("ExpandedFav", row, group);
     }
 }
