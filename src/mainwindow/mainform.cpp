@@ -74,6 +74,7 @@ TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
     setObjectName("MainForm");
     LoadBitmaps();
     fontList_ = std::make_unique<TFontList>(true, &services_);
+    actions_ = std::make_unique<TActionTable>(Actions(), [this] { return CommandState(); });
     BuildLayout();
     BuildMenus();
 
@@ -162,7 +163,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             if (IsTextBox(watched) && IsTextEditingKey(key)) {
                 return false;
             }
-            if (FormShortCut(key) || RunShortcut(key)) {
+            if (FormShortCut(key) || actions_->RunShortcut(*key)) {
                 return true;
             }
             FormKeyDown(key);

@@ -5,13 +5,13 @@
 #include <QPoint>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "catalogue/fontlist.h"
+#include "mainwindow/actiontable.h"
 #include "platform/services.h"
 
 class QAction;
@@ -78,20 +78,11 @@ public:
     void FontViewChange();
     void FontViewChangeSelected();
 
-    // Applies the opening rules of a top-level menu, as opening it does.
-    void ApplyMenuRules(QMenu* menu);
-
     // Components, named as their objectName.
     QWidget* XPanel1 = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QToolBar* ToolBar2 = nullptr;
     QToolBar* ToolBar4 = nullptr;
-    QAction* tbPrint = nullptr;
-    QAction* tbFavorites = nullptr;
-    QAction* tbCharmap = nullptr;
-    QAction* tbProperties = nullptr;
-    QAction* tbInstall = nullptr;
-    QAction* tbDelete = nullptr;
     TXLabel* lbCredit = nullptr;
 
     QWidget* pnSample = nullptr;
@@ -121,16 +112,9 @@ public:
     TXFontListView* FontView = nullptr;
     TBtnStatusBar* StatusBar1 = nullptr;
 
-    QMenu* N1 = nullptr;
-    QMenu* Edit1 = nullptr;
-    QMenu* View1 = nullptr;
-    QMenu* Favorites1 = nullptr;
-    QMenu* Tools1 = nullptr;
-    QMenu* Help1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* FoldersContext = nullptr;
     QMenu* SampleTextContext = nullptr;
-    QAction* RemoveFolder1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -140,12 +124,6 @@ protected:
     virtual void StartFontDrag();
 
 private:
-    struct Shortcut {
-        QKeyCombination keys;
-        QMenu* menu;
-        QAction* action;
-    };
-
     // Layout (mainform_layout.cpp).
     void BuildLayout();
     QWidget* BuildTopStrip();
@@ -159,25 +137,15 @@ private:
     void BuildFontView();
     void LoadBitmaps();
 
-    // Menus and shortcuts (mainform_menus.cpp).
+    // The action table: menus, toolbars, shortcuts (mainactions.cpp).
+    std::vector<TAction> Actions();
+    TCommandState CommandState();
     void BuildMenus();
-    void BuildFontMenu();
-    void BuildEditMenu();
-    void BuildViewMenu();
-    void BuildToolsAndHelpMenus();
-    void BuildPopupMenu();
-    void BuildSmallMenus();
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, int tag = 0,
-                     const char* keys = nullptr);
-    void Connect(QAction* action, std::function<void()> handler);
-    void N1Click();
-    void Edit1Click();
-    void View1Click();
-    void Favorites1Click();
-    void Tools1Click();
-    void PopupMenu1Popup();
-    bool RunShortcut(QKeyEvent* event);
-    QAction* Item(const char* name) const;
+    QMenu* NewPopup(const char* name, TActionPlace place);
+    void Select1Click();
+    void SelectAllCommand();
+    void InvertSelectionCommand();
+    void FoldersCommand();
 
     // Commands of the menus (mainform_commands.cpp).
     void ShowMasterList();
@@ -254,6 +222,5 @@ private:
     QObject* previewedReceiver_ = nullptr;
     int folderMenuSlot_ = -1;
     QButtonGroup* tabGroup_ = nullptr;
-    std::map<QMenu*, std::function<void()>> menuRules_;
-    std::vector<Shortcut> shortcuts_;
+    std::unique_ptr<TActionTable> actions_;
 };

@@ -182,15 +182,10 @@ void TMainForm::UpdateCaption() {
         tbScreen->setChecked(true);
     } else if (m == flmInstalled) {
         tbInstalled->setChecked(true);
-        tbDelete->setToolTip("Uninstall");
-        tbDelete->setProperty("tag", 1);
     } else if (m == flmFolders) {
         tbFolders->setChecked(true);
-        tbDelete->setToolTip("Delete");
-        tbDelete->setProperty("tag", 0);
     }
-    tbInstall->setEnabled(m == flmFolders);
-    tbDelete->setEnabled(m != flmScreen);
+    actions_->ApplyRules(TActionPlace::CommandBar);
     pnFolders->setVisible(m == flmFolders);
     const char* modeName = m == flmScreen      ? "Screen Fonts"
                            : m == flmInstalled ? "Installed Fonts"

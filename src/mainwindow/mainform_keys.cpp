@@ -42,16 +42,16 @@ void TMainForm::FontViewKeyDown(QKeyEvent* event) {
     }
     // The items keep the enabled state of the menu's last opening, which may have been in
     // another mode or on an empty list: take the state of this moment.
-    N1Click();
+    actions_->ApplyRules(TActionPlace::FontMenu);
     if (event->key() == Qt::Key_Delete) {
         const TFontListMode m = FontView->Items().Mode();
         if (m == flmFolders) {
-            Item("DeleteFont1")->trigger();
+            actions_->Find("DeleteFont1")->trigger();
         } else if (m == flmInstalled) {
-            Item("UninstallFont1")->trigger();
+            actions_->Find("UninstallFont1")->trigger();
         }
     } else {
-        Item("Properties1")->trigger();
+        actions_->Find("Properties1")->trigger();
     }
 }
 

@@ -143,25 +143,12 @@ QWidget* TMainForm::BuildTopStrip() {
     auto* row = RowLayout(XPanel1);
 
     ToolBar1 = NewToolBar("ToolBar1");
-    tbPrint = ToolBar1->addAction(QIcon(":/images/print.png"), "Print");
-    tbPrint->setObjectName("tbPrint");
+    actions_->Fill(*ToolBar1, TActionPlace::PrintBar);
     ToolBar2 = NewToolBar("ToolBar2");
     ToolBar2->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    tbFavorites = ToolBar2->addAction(QIcon(":/images/favorites.png"), "Favorites");
-    tbFavorites->setObjectName("tbFavorites");
-    tbFavorites->setCheckable(true);
-    connect(tbFavorites, &QAction::toggled, this, [this](bool down) { ShowFavoritesPane(down); });
+    actions_->Fill(*ToolBar2, TActionPlace::FavoritesBar);
     ToolBar4 = NewToolBar("ToolBar4");
-    tbCharmap = ToolBar4->addAction(QIcon(":/images/charmap.png"), "Charmap");
-    tbCharmap->setObjectName("tbCharmap");
-    tbProperties = ToolBar4->addAction(QIcon(":/images/properties.png"), "Properties");
-    tbProperties->setObjectName("tbProperties");
-    ToolBar4->addSeparator();
-    tbInstall = ToolBar4->addAction(QIcon(":/images/install.png"), "Install");
-    tbInstall->setObjectName("tbInstall");
-    tbDelete = ToolBar4->addAction(QIcon(":/images/delete.png"), "Delete");
-    tbDelete->setObjectName("tbDelete");
-    tbDelete->setProperty("tag", 1);
+    actions_->Fill(*ToolBar4, TActionPlace::CommandBar);
     for (QToolBar* bar : {ToolBar1, ToolBar2, ToolBar4}) {
         row->addWidget(bar);
     }

@@ -151,7 +151,7 @@ void TMainForm::LoadSettings() {
     LoadWindowBounds(settings.mainBounds);
     LoadFavPaneWidth(settings.favPaneWidth);
     // Checking the button shows the pane at that width.
-    tbFavorites->setChecked(settings.favoritesShown);
+    actions_->Find("tbFavorites")->setChecked(settings.favoritesShown);
     // Values outside the known ones are passed on; the list decides what they mean.
     fontList_->SetSortType(settings.sortType);
     backupOnUninstall_ = settings.backupOnUninstall;

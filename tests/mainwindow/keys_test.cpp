@@ -258,13 +258,13 @@ TEST_F(KeysTest, DragStartsOnlyBeyondSixPixelsOnInstalledFontsWithThePaneShown) 
     EXPECT_EQ(form.drags, 2);
     SendMouse(viewport, QEvent::MouseButtonRelease, QPoint(40, 40), Qt::NoButton);
 
-    form.tbFavorites->trigger();  // hides the pane
+    Action("tbFavorites")->trigger();  // hides the pane
     SendMouse(viewport, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
     SendMouse(viewport, QEvent::MouseMove, QPoint(40, 40), Qt::LeftButton);
     EXPECT_EQ(form.drags, 2);
     SendMouse(viewport, QEvent::MouseButtonRelease, QPoint(40, 40), Qt::NoButton);
 
-    form.tbFavorites->trigger();
+    Action("tbFavorites")->trigger();
     Key(Qt::Key_1, Qt::AltModifier);
     SendMouse(viewport, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
     SendMouse(viewport, QEvent::MouseMove, QPoint(40, 40), Qt::LeftButton);

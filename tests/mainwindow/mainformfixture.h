@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -94,6 +96,9 @@ protected:
     }
 
     QAction* Action(const char* name) const { return form_->findChild<QAction*>(name); }
+    QMenu* Menu(const char* name) const { return form_->findChild<QMenu*>(name); }
+    // Applies the rules of the menu, as opening it does.
+    void OpenMenu(const char* name) const { emit Menu(name)->aboutToShow(); }
 
     Sandbox sandbox_;
     fakes::FakeFontTable table_;

@@ -27,18 +27,18 @@ TEST_F(ModesTest, CaptionTabsAndToolbarFollowTheMode) {
     TestMainForm& form = Open();
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Installed Fonts");
     EXPECT_TRUE(form.tbInstalled->isChecked());
-    EXPECT_TRUE(form.tbDelete->isEnabled());
-    EXPECT_EQ(form.tbDelete->toolTip().toStdString(), "Uninstall");
-    EXPECT_EQ(form.tbDelete->property("tag").toInt(), 1);
-    EXPECT_FALSE(form.tbInstall->isEnabled());
+    EXPECT_TRUE(Action("tbDelete")->isEnabled());
+    EXPECT_EQ(Action("tbDelete")->toolTip().toStdString(), "Uninstall");
+    EXPECT_EQ(Action("tbDelete")->property("tag").toInt(), 1);
+    EXPECT_FALSE(Action("tbInstall")->isEnabled());
     EXPECT_TRUE(form.pnFolders->isHidden());
     EXPECT_TRUE(form.tbFavGroup->isHidden());
 
     Key(Qt::Key_1, Qt::AltModifier);
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Screen Fonts");
     EXPECT_TRUE(form.tbScreen->isChecked());
-    EXPECT_FALSE(form.tbDelete->isEnabled());
-    EXPECT_FALSE(form.tbInstall->isEnabled());
+    EXPECT_FALSE(Action("tbDelete")->isEnabled());
+    EXPECT_FALSE(Action("tbInstall")->isEnabled());
     EXPECT_EQ(Items().GetCount(), 3);
 
     // Folder mode with every slot free opens no dialog and shows an empty list.
@@ -51,8 +51,8 @@ TEST_F(ModesTest, CaptionTabsAndToolbarFollowTheMode) {
     for (TXImageLabel* label : form.ilFolder) {
         EXPECT_TRUE(label->isHidden());
     }
-    EXPECT_EQ(form.tbDelete->toolTip().toStdString(), "Delete");
-    EXPECT_EQ(form.tbDelete->property("tag").toInt(), 0);
+    EXPECT_EQ(Action("tbDelete")->toolTip().toStdString(), "Delete");
+    EXPECT_EQ(Action("tbDelete")->property("tag").toInt(), 0);
     EXPECT_TRUE(dialogs_.Calls().empty());
     EXPECT_EQ(form.StatusBar1->Items().value(0).toStdString(), "Font Count=0");
 }
@@ -212,7 +212,7 @@ TEST_F(ModesTest, AddFolderShowsItsFontsAndLabelAndRemoveTakesThemAway) {
 
     emit form.ilFolder[0]->customContextMenuRequested(QPoint(2, 2));
     form.FoldersContext->hide();
-    form.RemoveFolder1->trigger();
+    Action("RemoveFolder1")->trigger();
     EXPECT_EQ(Items().GetCount(), 0);
     EXPECT_TRUE(form.ilFolder[0]->isHidden());
     EXPECT_EQ(form.FontList().GetFolderCount(), 0);
@@ -238,29 +238,29 @@ TEST_F(ModesTest, SixthFolderIsRefusedBeforeTheBrowserOpens) {
 
 TEST_F(ModesTest, MenuRulesFollowListAndMode) {
     InstallFonts({"Alpha"});
-    TestMainForm& form = Open();
-    form.ApplyMenuRules(form.N1);
+    Open();
+    OpenMenu("N1");
     EXPECT_TRUE(Action("UninstallFont1")->isVisible());
     EXPECT_TRUE(Action("UninstallFont1")->isEnabled());
     EXPECT_FALSE(Action("DeleteFont1")->isVisible());
     EXPECT_FALSE(Action("InstallFont1")->isEnabled());
-    form.ApplyMenuRules(form.View1);
+    OpenMenu("View1");
     EXPECT_TRUE(Action("InstalledFonts1")->isChecked());
     EXPECT_TRUE(Action("All1")->isChecked());
     EXPECT_TRUE(Action("ArrangebyFontName1")->isChecked());
-    form.ApplyMenuRules(form.Favorites1);
+    OpenMenu("Favorites1");
     EXPECT_TRUE(Action("AddtoFavorites1")->isEnabled());
 
     Key(Qt::Key_3, Qt::AltModifier);
-    form.ApplyMenuRules(form.N1);
+    OpenMenu("N1");
     EXPECT_FALSE(Action("UninstallFont1")->isVisible());
     EXPECT_TRUE(Action("DeleteFont1")->isVisible());
     EXPECT_FALSE(Action("DeleteFont1")->isEnabled());  // the list is empty
     EXPECT_FALSE(Action("Charmap1")->isEnabled());
-    form.ApplyMenuRules(form.Tools1);
+    OpenMenu("Tools1");
     EXPECT_TRUE(Action("RenameFontFiles1")->isEnabled());
     EXPECT_TRUE(Action("ExplorerUninstalledFolder1")->isEnabled());
-    form.ApplyMenuRules(form.View1);
+    OpenMenu("View1");
     EXPECT_TRUE(Action("FontsinFolder1")->isChecked());
     EXPECT_FALSE(Action("Options1")->isVisible());
     EXPECT_FALSE(Action("PrintSetup1")->isVisible());

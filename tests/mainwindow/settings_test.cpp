@@ -20,7 +20,7 @@ TEST_F(SettingsTest, WithoutFileEverythingIsDefaultAndCloseWritesEveryKey) {
     InstallFonts({"Alpha", "Beta"});
     TestMainForm& form = Open();
     EXPECT_EQ(form.geometry(), QRect(100, 100, 550, 500));
-    EXPECT_TRUE(form.tbFavorites->isChecked());
+    EXPECT_TRUE(Action("tbFavorites")->isChecked());
     EXPECT_FALSE(form.pnFavorites->isHidden());
     QApplication::processEvents();
     EXPECT_EQ(form.pnFavorites->width(), 160);
@@ -288,7 +288,7 @@ TEST_F(SettingsTest, StoredValuesComeBack) {
     EXPECT_TRUE(View().AntiAlias());
     EXPECT_EQ(form.FontList().SortType(), stPath);
     EXPECT_TRUE(form.pnFavorites->isHidden());
-    EXPECT_FALSE(form.tbFavorites->isChecked());
+    EXPECT_FALSE(Action("tbFavorites")->isChecked());
     EXPECT_EQ(form.BackupFolder(), "/somewhere/else");
     EXPECT_FALSE(form.BackupOnUninstall());
     CloseForm();

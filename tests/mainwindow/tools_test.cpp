@@ -118,9 +118,9 @@ TEST_F(ToolsTest, ShortcutCaptionsShowTheirKeysAfterATab) {
 }
 
 TEST_F(ToolsTest, MenusHoldTheirItemsInOrder) {
-    TestMainForm& form = Open();
+    Open();
     QStringList font;
-    for (QAction* item : form.N1->actions()) {
+    for (QAction* item : Menu("N1")->actions()) {
         font.append(item->isSeparator() ? "-" : item->objectName());
     }
     EXPECT_EQ(
@@ -128,7 +128,7 @@ TEST_F(ToolsTest, MenusHoldTheirItemsInOrder) {
         "InstallFont1 UninstallFont1 DeleteFont1 - Charmap1 - Properties1 - ExportasBitmap1 - "
         "PrintSetup1 PrintPreview1 Print1 - Exit1");
     QStringList tools;
-    for (QAction* item : form.Tools1->actions()) {
+    for (QAction* item : Menu("Tools1")->actions()) {
         tools.append(item->isSeparator() ? (item->isVisible() ? "-" : "(-)") : item->objectName());
     }
     EXPECT_EQ(tools.join(' ').toStdString(),
