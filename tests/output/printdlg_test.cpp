@@ -11,10 +11,12 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include "fakes/fakeprinter.h"
 #include "fakes/scripteddialogs.h"
 #include "output/ui/colorswatch.h"
+#include "output/ui/printpreview.h"
 #include "platform/inifile.h"
 #include "sheetfixture.h"
 #include "support/sandbox.h"
@@ -226,6 +228,29 @@ TEST_F(PrintDialogTest, SizesThatAreNoNumberPrintAtFourteenPoints) {
     ClickPrint();
     ASSERT_EQ(printer.Documents().size(), 1u);
     EXPECT_NE(printer.Documents()[0].pages[0].Find("Font Size: 14 pt"), nullptr);
+}
+
+TEST_F(PrintDialogTest, PreviewShowsEveryPageWithTheDialogsSettings) {
+    Open();
+    Find<QSpinBox>("seFontHeight")->setValue(70);
+    Type("ePages", "3");
+    Find<QComboBox>("cbPrint")->setCurrentIndex(2);
+    const int pages = PagesLabel().section(' ', 1, 1).toInt();
+    int shownPage = 0;
+    int shownCount = 0;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<TfPreview*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        shownPage = preview->CurrentPage();
+        shownCount = preview->PageCount();
+        preview->reject();
+    });
+    QTest::mouseClick(Find<QPushButton>("bPreview"), Qt::LeftButton);
+    EXPECT_EQ(shownPage, 1);
+    EXPECT_EQ(shownCount, pages);
+    EXPECT_GT(pages, 2);
+    EXPECT_TRUE(printer.Documents().empty());
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "output/printsettings.h"
 #include "output/sheettext.h"
 #include "output/ui/colorswatch.h"
+#include "output/ui/printpreview.h"
 #include "platform/dialogs.h"
 #include "platform/inifile.h"
 #include "platform/printer.h"
@@ -123,37 +124,37 @@ void TfPrint::BuildPrinterLine() {
 }
 
 void TfPrint::BuildOptions() {
-    QGroupBox* group = NewGroup(this, "gbOptions", "Options", QRect(8, 40, 422, 212));
-    NewLabel(group, QStringLiteral("Title :"), {12, 24});
-    eTitle_ = Named(new QLineEdit(group), "eTitle", QRect(84, 20, 326, 21));
+    QGroupBox* group = NewGroup(this, "gbOptions", "Options", QRect(8, 38, 422, 198));
+    NewLabel(group, QStringLiteral("Title :"), {12, 22});
+    eTitle_ = Named(new QLineEdit(group), "eTitle", QRect(84, 18, 326, 21));
     eTitle_->setMaxLength(static_cast<int>(TPrintInfo::kTitleLimit));
     QLabel* note =
-        NewLabel(group, QStringLiteral("Title will be printed top of the page"), {84, 44});
+        NewLabel(group, QStringLiteral("Title will be printed top of the page"), {84, 40});
     note->setStyleSheet(QStringLiteral("color: gray;"));
 
-    NewLabel(group, QStringLiteral("Font name:"), {12, 70});
-    sFontName_ = Named(new TColorSwatch(group), "sFontName", QRect(84, 67, 40, 18));
-    NewLabel(group, QStringLiteral("String:"), {150, 70});
-    sString_ = Named(new TColorSwatch(group), "sString", QRect(194, 67, 40, 18));
-    NewLabel(group, QStringLiteral("Title:"), {262, 70});
-    sTitle_ = Named(new TColorSwatch(group), "sTitle", QRect(298, 67, 40, 18));
+    NewLabel(group, QStringLiteral("Font name:"), {12, 62});
+    sFontName_ = Named(new TColorSwatch(group), "sFontName", QRect(84, 60, 40, 18));
+    NewLabel(group, QStringLiteral("String:"), {150, 62});
+    sString_ = Named(new TColorSwatch(group), "sString", QRect(200, 60, 40, 18));
+    NewLabel(group, QStringLiteral("Title:"), {266, 62});
+    sTitle_ = Named(new TColorSwatch(group), "sTitle", QRect(306, 60, 40, 18));
 
-    NewLabel(group, QStringLiteral("Font Size:"), {12, 100});
-    cbFontSize_ = Named(new QComboBox(group), "cbFontSize", QRect(84, 96, 56, 22));
+    NewLabel(group, QStringLiteral("Font Size:"), {12, 88});
+    cbFontSize_ = Named(new QComboBox(group), "cbFontSize", QRect(84, 84, 56, 22));
     cbFontSize_->setEditable(true);
     for (const char* size : kFontSizes) {
         cbFontSize_->addItem(QString::fromLatin1(size));
     }
     cbFontSize_->setEditText(QString::fromStdString(source_.fontSizeText));
-    NewLabel(group, QStringLiteral("Font Height:"), {150, 100});
-    seFontHeight_ = NewSpin(group, "seFontHeight", QRect(222, 96, 50, 22), kMaxFontHeight);
-    NewLabel(group, QStringLiteral("mm"), {276, 100});
-    cbPrintFileName_ = Named(new QCheckBox(QStringLiteral("Print font file name"), group),
-                             "cbPrintFileName", QRect(300, 98, 118, 18));
-    cbPrintFileName_->setChecked(true);
+    NewLabel(group, QStringLiteral("Font Height:"), {150, 88});
+    seFontHeight_ = NewSpin(group, "seFontHeight", QRect(230, 84, 50, 22), kMaxFontHeight);
+    NewLabel(group, QStringLiteral("mm"), {284, 88});
 
-    NewLabel(group, QStringLiteral("Sample Text:"), {12, 126});
-    mText_ = Named(new QPlainTextEdit(group), "mText", QRect(12, 142, 398, 60));
+    NewLabel(group, QStringLiteral("Sample Text:"), {12, 112});
+    cbPrintFileName_ = Named(new QCheckBox(QStringLiteral("Print font file name"), group),
+                             "cbPrintFileName", QRect(266, 110, 146, 18));
+    cbPrintFileName_->setChecked(true);
+    mText_ = Named(new QPlainTextEdit(group), "mText", QRect(12, 130, 398, 60));
     mText_->setLineWrapMode(QPlainTextEdit::NoWrap);
     mText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mText_->setPlainText(QString::fromStdString(source_.sampleText));
@@ -162,44 +163,50 @@ void TfPrint::BuildOptions() {
 }
 
 void TfPrint::BuildPageRange() {
-    QGroupBox* group = NewGroup(this, "gbPageRange", "Page range", QRect(8, 258, 236, 98));
+    QGroupBox* group = NewGroup(this, "gbPageRange", "Page range", QRect(8, 242, 250, 110));
     rbAll_ = Named(new QRadioButton(QStringLiteral("A&ll"), group), "rbAll", QRect(12, 20, 80, 18));
     rbAll_->setChecked(true);
     rbPages_ = Named(new QRadioButton(QStringLiteral("Pa&ges :"), group), "rbPages",
-                     QRect(12, 44, 70, 18));
-    ePages_ = Named(new QLineEdit(group), "ePages", QRect(84, 42, 140, 21));
+                     QRect(12, 44, 72, 18));
+    ePages_ = Named(new QLineEdit(group), "ePages", QRect(88, 42, 150, 21));
     QLabel* note =
         Named(new QLabel(QStringLiteral("Enter either a single page or  a single page range, For "
                                         "example, 5-12"),
                          group),
-              "lPagesNote", QRect(12, 66, 216, 28));
+              "lPagesNote", QRect(12, 66, 230, 40));
     note->setWordWrap(true);
 }
 
 void TfPrint::BuildMargins() {
-    QGroupBox* group = NewGroup(this, "gbMargins", "Margins (mm)", QRect(252, 258, 178, 98));
-    NewLabel(group, QStringLiteral("Top :"), {8, 26});
-    seTop_ = NewSpin(group, "seTop", QRect(50, 22, 40, 22), TPrintSettings::kMaxMargin);
-    NewLabel(group, QStringLiteral("Bottom :"), {8, 58});
-    seBottom_ = NewSpin(group, "seBottom", QRect(50, 54, 40, 22), TPrintSettings::kMaxMargin);
-    NewLabel(group, QStringLiteral("Left :"), {96, 26});
-    seLeft_ = NewSpin(group, "seLeft", QRect(132, 22, 40, 22), TPrintSettings::kMaxMargin);
-    NewLabel(group, QStringLiteral("Right :"), {96, 58});
-    seRight_ = NewSpin(group, "seRight", QRect(132, 54, 40, 22), TPrintSettings::kMaxMargin);
+    QGroupBox* group = NewGroup(this, "gbMargins", "Margins (mm)", QRect(266, 242, 164, 110));
+    const struct {
+        const char* caption;
+        const char* name;
+        QSpinBox*& spin;
+    } rows[] = {{"Top :", "seTop", seTop_},
+                {"Bottom :", "seBottom", seBottom_},
+                {"Left :", "seLeft", seLeft_},
+                {"Right :", "seRight", seRight_}};
+    int y = 18;
+    for (const auto& row : rows) {
+        NewLabel(group, QString::fromLatin1(row.caption), {14, y + 3});
+        row.spin = NewSpin(group, row.name, QRect(80, y, 56, 21), TPrintSettings::kMaxMargin);
+        y += 22;
+    }
 }
 
 void TfPrint::BuildBottom() {
-    NewLabel(this, QStringLiteral("Print:"), {12, 380});
-    cbPrint_ = Named(new QComboBox(this), "cbPrint", QRect(48, 376, 130, 22));
+    lPages_ = Named(new QLabel(this), "lPages", QRect(12, 356, 200, 16));
+    NewLabel(this, QStringLiteral("Print:"), {12, 382});
+    cbPrint_ = Named(new QComboBox(this), "cbPrint", QRect(48, 378, 140, 22));
     cbPrint_->addItems({QStringLiteral("All pages in range"), QStringLiteral("Odd pages"),
                         QStringLiteral("Even pages")});
-    lPages_ = Named(new QLabel(this), "lPages", QRect(12, 358, 200, 16));
-    auto* preview = NewButton(this, "bPreview", "Pre&view", QRect(200, 375, 72, 25));
+    auto* preview = NewButton(this, "bPreview", "Pre&view", QRect(200, 376, 72, 25));
     connect(preview, &QPushButton::clicked, this, [this] { bPreviewClick(); });
-    bPrint_ = NewButton(this, "bPrint", "Print", QRect(278, 375, 72, 25));
+    bPrint_ = NewButton(this, "bPrint", "Print", QRect(278, 376, 72, 25));
     bPrint_->setDefault(true);
     connect(bPrint_, &QPushButton::clicked, this, [this] { bPrintClick(); });
-    auto* cancel = NewButton(this, "bCancel", "Cancel", QRect(356, 375, 72, 25));
+    auto* cancel = NewButton(this, "bCancel", "Cancel", QRect(356, 376, 74, 25));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -317,7 +324,12 @@ void TfPrint::bPrintSetupClick() {
     }
 }
 
-void TfPrint::bPreviewClick() {}
+// The preview shows every page of the sheet in screen pixels; range and filter are the
+// printed job's only.
+void TfPrint::bPreviewClick() {
+    const int dpi = ScreenDpi();
+    TfPreview::ShowPreview(source_.fonts, SheetInfo(dpi, dpi), printer_.Page(), *faces_, this);
+}
 
 bool TfPrint::ReadRange(int& fromPage, int& toPage) const {
     fromPage = toPage = -1;
