@@ -95,8 +95,11 @@ TEST_F(PrintDialogTest, PageCountFollowsMarginsHeightSizeAndLines) {
     Find<QSpinBox>("seBottom")->setValue(100);
     const QString smallRoom = PagesLabel();
     EXPECT_NE(smallRoom, start);
-    Find<QSpinBox>("seFontHeight")->setValue(0);
-    EXPECT_NE(PagesLabel(), smallRoom);
+    Find<QSpinBox>("seFontHeight")->setValue(30);
+    const QString tallLines = PagesLabel();
+    EXPECT_NE(tallLines, smallRoom);
+    Find<QSpinBox>("seFontHeight")->setValue(0);  // the measured line height of 16 points
+    EXPECT_NE(PagesLabel(), tallLines);
     const QString measured = PagesLabel();
     // A size box that holds no number keeps the count; more sample lines need more pages.
     Find<QComboBox>("cbFontSize")->setEditText("abc");
