@@ -1,5 +1,6 @@
 // glyphwell [--home DIR] [--screenshot FILE.png]   the viewer
 // glyphwell list ...                               the catalogue without a window
+// glyphwell print ... / export ...                 the sample sheet / picture without a window
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -15,6 +16,7 @@
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
+#include "output/printcommand.h"
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/freetypeoutlinemetrics.h"
 #include "platform/linux/qtfontchange.h"
@@ -126,6 +128,9 @@ int ViewerMain(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::string(argv[1]) == "list") {
         return ListMain(argc, argv);
+    }
+    if (argc >= 2 && IsSheetCommand(argv[1])) {
+        return SheetCommandMain(argc, argv, platform::ExecutableFolder());
     }
     return ViewerMain(argc, argv);
 }
