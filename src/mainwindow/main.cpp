@@ -1,5 +1,6 @@
 // glyphwell [--home DIR] [--screenshot FILE.png]   the viewer
 // glyphwell list ...                               the catalogue without a window
+// glyphwell print ... / export ...                 the sample sheet / picture without a window
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -14,6 +15,7 @@
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
+#include "output/printcommand.h"
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/freetypeoutlinemetrics.h"
 #include "platform/linux/fontconfigfontchange.h"
@@ -134,6 +136,9 @@ int ViewerMain(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::string(argv[1]) == "list") {
         return ListMain(argc, argv);
+    }
+    if (argc >= 2 && IsSheetCommand(argv[1])) {
+        return SheetCommandMain(argc, argv, platform::ExecutableFolder());
     }
     return ViewerMain(argc, argv);
 }

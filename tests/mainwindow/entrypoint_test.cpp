@@ -51,4 +51,15 @@ TEST(GlyphwellProgram, UnknownArgumentsAreRefused) {
     EXPECT_EQ(RunGlyphwell({"--home", QString::fromStdString(sandbox.HomeFolder()), "--bogus"}), 2);
 }
 
+TEST(GlyphwellProgram, PrintAndExportRunWithoutAWindow) {
+    Sandbox sandbox;
+    const QString home = QString::fromStdString(sandbox.HomeFolder());
+    const QString folder = QString::fromStdString(sandbox.Path() + "/none");
+    std::filesystem::create_directories(folder.toStdString());
+    EXPECT_EQ(RunGlyphwell({"print", "--home", home}), 2);
+    EXPECT_EQ(RunGlyphwell({"export", "picture.gif", "--home", home}), 2);
+    // An empty folder gives nothing to write.
+    EXPECT_EQ(RunGlyphwell({"print", "--pdf", folder + "/sheet.pdf", "--home", home, folder}), 1);
+}
+
 }  // namespace

@@ -39,9 +39,10 @@ bool CallsWithPrefix(std::string_view line, std::string_view prefix) {
 }
 
 bool IsForbidden(std::string_view line) {
-    static const std::string_view kNames[] = {"fontconfig/",      "ft2build",    "QFontDatabase",
-                                              "QDesktopServices", "QMessageBox", "moveToTrash",
-                                              "QColorDialog",     "QFileDialog", "QInputDialog"};
+    static const std::string_view kNames[] = {"fontconfig/",      "ft2build",     "QFontDatabase",
+                                              "QDesktopServices", "QMessageBox",  "moveToTrash",
+                                              "QColorDialog",     "QFileDialog",  "QInputDialog",
+                                              "QPrinter",         "QPrintDialog", "QPdfWriter"};
     for (const std::string_view name : kNames) {
         if (line.find(name) != std::string_view::npos) {
             return true;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
@@ -122,6 +123,31 @@ TEST(QtDialogs, CancelledFolderPickerIsEmpty) {
     platform::QtDialogs dialogs;
     WhenOpens<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     EXPECT_EQ(dialogs.BrowseForFolder("Select folder", "/"), "");
+}
+
+TEST(QtDialogs, SavedNamesGetTheExtensionOfTheChosenFileType) {
+    platform::QtDialogs dialogs;
+    const QString folder = QDir::tempPath();
+    const struct {
+        int filter;
+        const char* typed;
+        const char* chosen;
+    } cases[] = {
+        {0, "sheet", "sheet.bmp"}, {1, "sheet", "sheet.png"}, {0, "sheet.png", "sheet.png"}};
+    for (const auto& c : cases) {
+        WhenOpens<QFileDialog>([&](QFileDialog* dialog) {
+            const QStringList filters = dialog->nameFilters();
+            ASSERT_EQ(filters.size(), 2);
+            dialog->selectNameFilter(filters.at(c.filter));
+            emit dialog->filterSelected(filters.at(c.filter));
+            dialog->selectFile(QString::fromLatin1(c.typed));
+            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        });
+        const std::string chosen = dialogs.SaveFileName(
+            "Export Bitmap", "BMP (Bitmap Image) (*.bmp);;PNG (Portable Network Graphics) (*.png)",
+            folder.toStdString());
+        EXPECT_EQ(chosen, (folder + "/" + c.chosen).toStdString()) << c.typed;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QString>
 #include <utility>
 #include <vector>
@@ -69,6 +70,13 @@ DialogResult EscapeResult(MsgButtons buttons) {
     }
 }
 
+// The extension of a filter's first pattern: "bmp" for "BMP (Bitmap Image) (*.bmp)".
+QString FilterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ ;)]+)[^()]*\\)$"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 }  // namespace
 
 int QtDialogs::MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
@@ -123,10 +131,18 @@ bool QtDialogs::ChooseColor(std::uint32_t& color, QWidget* owner) {
 
 std::string QtDialogs::SaveFileName(const std::string& title, const std::string& filter,
                                     const std::string& initialPath, QWidget* owner) {
-    return QFileDialog::getSaveFileName(owner, QString::fromStdString(title),
-                                        QString::fromStdString(initialPath),
-                                        QString::fromStdString(filter))
-        .toStdString();
+    QFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(initialPath),
+                       QString::fromStdString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the one of the chosen file type.
+    dialog.setDefaultSuffix(FilterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& chosen) { dialog.setDefaultSuffix(FilterSuffix(chosen)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front().toStdString();
 }
 
 }  // namespace platform

@@ -1,0 +1,112 @@
+#include "output/exportpicture.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStringLiteral>
+#include <algorithm>
+
+#include "catalogue/fontlist.h"
+#include "render/rowpainter.h"
+#include "render/samplefontcache.h"
+#include "platform/uifont.h"
+
+namespace {
+
+QFont LabelFont() {
+    return platform::UiFont(QStringLiteral("Tahoma"), 8);
+}
+
+// Draws text with its top-left corner at (x, y).
+void TextAt(QPainter& painter, int x, int y, const QString& text) {
+    painter.drawText(x, y + QFontMetrics(painter.font(), painter.device()).ascent(), text);
+}
+
+// A picture in the screen's format; the image's own resolution gives the point sizes.
+QImage NewPicture(int width, int height) {
+    return QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+}
+
+}  // namespace
+
+TExportPicture::TExportPicture(std::vector<std::string> fontNames, QString sampleText,
+                               TExportLook look, TSampleFontCache& faces)
+    : fontNames_(std::move(fontNames)),
+      sampleText_(std::move(sampleText)),
+      look_(look),
+      faces_(faces) {
+    CalcExtent();
+}
+
+int TExportPicture::LabelHeight(const QPaintDevice& canvas) const {
+    return QFontMetrics(LabelFont(), &canvas).height() + 4;
+}
+
+void TExportPicture::CalcExtent() {
+    const QImage canvas = NewPicture(1, 1);
+    int maxWidth = 0;
+    int maxHeight = 0;
+    for (const std::string& name : fontNames_) {
+        const QFontMetrics metrics(faces_.Plain(name, look_.fontSize, 0).font, &canvas);
+        maxWidth = std::max(maxWidth, metrics.horizontalAdvance(sampleText_));
+        maxHeight = std::max(maxHeight, metrics.height());
+    }
+    const auto count = static_cast<std::int64_t>(fontNames_.size());
+    naturalWidth_ = std::int64_t{maxWidth} + 8;
+    naturalHeight_ = count * (maxHeight + 4) + count * LabelHeight(canvas);
+}
+
+QImage TExportPicture::Draw(int width, int height) const {
+    QImage picture = NewPicture(width, height);
+    if (picture.isNull()) {
+        return picture;
+    }
+    picture.fill(BgrToColor(look_.backColor));
+    if (fontNames_.empty()) {
+        return picture;
+    }
+    QPainter painter(&picture);
+    const int label = LabelHeight(picture);
+    const int row = height / static_cast<int>(fontNames_.size());
+    for (std::size_t i = 0; i < fontNames_.size(); ++i) {
+        const int top = row * static_cast<int>(i);
+        painter.setFont(LabelFont());
+        painter.setPen(BgrToColor(look_.nameColor));
+        TextAt(painter, 4, top + 2, QString::fromStdString(fontNames_[i]));
+        painter.setFont(faces_.Plain(fontNames_[i], look_.fontSize, 0).font);
+        painter.setPen(BgrToColor(look_.textColor));
+        TextAt(painter, 4, top + label + 2, sampleText_);
+    }
+    return picture;
+}
+
+bool TExportPicture::Save(const QImage& picture, const std::string& file, std::string& error) {
+    const QString name = QString::fromStdString(file);
+    const char* format = name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
+    QSaveFile output(name);
+    if (!output.open(QIODevice::WriteOnly)) {
+        error = "Cannot write \"" + file + "\": " + output.errorString().toStdString();
+        return false;
+    }
+    if (!picture.save(&output, format)) {
+        output.cancelWriting();
+        error = "Cannot write \"" + file + "\": the picture could not be encoded.";
+        return false;
+    }
+    if (!output.commit()) {
+        error = "Cannot write \"" + file + "\": " + output.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> TExportPicture::ChosenFonts(const TFontList& items, bool selectedView) {
+    std::vector<std::string> names;
+    for (int i = 0; i < items.GetCount(); ++i) {
+        const TFontInfo& record = items.GetItems(i);
+        if (selectedView || record.Selected()) {
+            names.push_back(record.FullName());
+        }
+    }
+    return names;
+}

@@ -1,0 +1,172 @@
+#include "output/sheetoptions.h"
+
+#include <charconv>
+
+#include "output/exportpicture.h"
+#include "output/sheettext.h"
+#include "platform/inifile.h"
+
+namespace {
+
+constexpr int kFolderSlots = 5;
+
+std::optional<TFontListMode> ParseMode(const std::string& word) {
+    if (word == "screen") {
+        return flmScreen;
+    }
+    if (word == "installed") {
+        return flmInstalled;
+    }
+    if (word == "folders") {
+        return flmFolders;
+    }
+    return std::nullopt;
+}
+
+bool ParseSide(const std::string& word, int& side) {
+    const char* last = word.data() + word.size();
+    const auto [end, error] = std::from_chars(word.data(), last, side);
+    return error == std::errc() && end == last && side > 0 && side <= TExportPicture::kMaxSide;
+}
+
+bool EndsWith(const std::string& text, const std::string& suffix) {
+    if (text.size() < suffix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        const char c = text[text.size() - suffix.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != suffix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class TSheetParser {
+public:
+    TSheetParser(TSheetOptions::Kind kind, const std::vector<std::string>& args)
+        : kind_(kind), args_(args) {}
+
+    std::optional<TSheetOptions> Parse() {
+        std::size_t i = 0;
+        if (kind_ == TSheetOptions::Kind::Export) {
+            if (args_.empty() || !(EndsWith(args_[0], ".png") || EndsWith(args_[0], ".bmp"))) {
+                return std::nullopt;
+            }
+            options_.output = args_[i++];
+        }
+        for (; i < args_.size(); ++i) {
+            if (!Word(i)) {
+                return std::nullopt;
+            }
+        }
+        return Complete() ? std::optional<TSheetOptions>(options_) : std::nullopt;
+    }
+
+private:
+    bool IsPrint() const { return kind_ == TSheetOptions::Kind::Print; }
+
+    // Reads the word at i (and its value); false when it is not one the command takes.
+    bool Word(std::size_t& i) {
+        const std::string& word = args_[i];
+        if (word == "--no-file-names" && IsPrint()) {
+            options_.fileNames = false;
+            return true;
+        }
+        if (word.size() > 1 && word[0] == '-') {
+            if (i + 1 >= args_.size()) {
+                return false;
+            }
+            return Option(word, args_[++i]);
+        }
+        options_.folders.push_back(word);
+        return true;
+    }
+
+    bool Option(const std::string& option, const std::string& value) {
+        if (option == "--pdf" && IsPrint()) {
+            options_.output = value;
+            return !value.empty();
+        }
+        if (option == "--title" && IsPrint()) {
+            options_.title = value;
+            return true;
+        }
+        if (option == "--text") {
+            options_.text = value;
+            return true;
+        }
+        if (option == "--size") {
+            const std::optional<int> size = ParseFontSize(value);
+            options_.fontSize = size.value_or(0);
+            return size.has_value();
+        }
+        if ((option == "--width" || option == "--height") && !IsPrint()) {
+            return ParseSide(value, option == "--width" ? options_.width : options_.height);
+        }
+        return ListOption(option, value);
+    }
+
+    bool ListOption(const std::string& option, const std::string& value) {
+        if (option == "--mode") {
+            options_.mode = ParseMode(value);
+            return options_.mode.has_value();
+        }
+        if (option == "--sort") {
+            options_.sort = value == "name" ? stName : stPath;
+            return value == "name" || value == "path";
+        }
+        if (option == "--home") {
+            options_.home = value;
+            return !value.empty();
+        }
+        return false;
+    }
+
+    bool Complete() {
+        if (options_.output.empty()) {
+            return false;
+        }
+        if (!options_.folders.empty()) {
+            if (options_.mode.value_or(flmFolders) != flmFolders) {
+                return false;
+            }
+            options_.mode = flmFolders;
+        }
+        return true;
+    }
+
+    TSheetOptions::Kind kind_;
+    const std::vector<std::string>& args_;
+    TSheetOptions options_;
+};
+
+}  // namespace
+
+std::optional<TSheetOptions> TSheetOptions::Parse(Kind kind, const std::vector<std::string>& args) {
+    return TSheetParser(kind, args).Parse();
+}
+
+void TSheetOptions::LoadFonts(TFontList& list, const std::string& programFolder) const {
+    list.SetSortType(sort);
+    const TFontListMode chosen = mode.value_or(flmInstalled);
+    if (chosen == flmFolders && !folders.empty()) {
+        list.LoadFonts(flmFolders);
+        for (const std::string& folder : folders) {
+            list.AddFolder(folder);
+        }
+        return;
+    }
+    if (chosen == flmFolders) {
+        const platform::IniFile settings(programFolder + "glyphwell.ini");
+        for (int slot = 0; slot < kFolderSlots; ++slot) {
+            std::string folder =
+                settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
+            const auto first = folder.find_first_not_of(" \t");
+            const auto last = folder.find_last_not_of(" \t");
+            list.SetFolders(
+                slot, first == std::string::npos ? "" : folder.substr(first, last - first + 1));
+        }
+    }
+    list.LoadFonts(chosen);
+}
