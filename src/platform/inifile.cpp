@@ -297,7 +297,11 @@ bool IniFile::WriteString(const std::string& section, const std::string& key,
     Line entry = ParseLine(name + "=" + value);
     const std::size_t header = FindSection(lines, section);
     if (header == lines.size()) {
-        lines.push_back(ParseLine("[" + Trim(section) + "]"));
+        // Built by appending: GCC 12 at -O3 reports a false -Wrestrict on "[" + std::string&&.
+        std::string heading = "[";
+        heading += Trim(section);
+        heading += ']';
+        lines.push_back(ParseLine(heading));
         lines.push_back(std::move(entry));
         return Save(fileName_, *document);
     }
