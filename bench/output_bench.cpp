@@ -42,9 +42,9 @@ public:
                 .Characters("ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890")
                 .Write(path);
             table_.AddFontFile(path);
-            auto* record = new TFontInfo;
+            auto record = std::make_unique<TFontInfo>();
             record->SetFileName(path);
-            fonts_.Add(record);
+            fonts_.Add(std::move(record));
         }
     }
 

@@ -30,19 +30,6 @@ struct ListOptions {
     std::vector<std::string> folders;
 };
 
-std::optional<TFontListMode> ParseMode(const std::string& word) {
-    if (word == "screen") {
-        return flmScreen;
-    }
-    if (word == "installed") {
-        return flmInstalled;
-    }
-    if (word == "folders") {
-        return flmFolders;
-    }
-    return std::nullopt;
-}
-
 std::optional<std::uint16_t> ParseLang(const std::string& word) {
     if (word.size() < 3 || word.size() > 6 || word[0] != '0' ||
         (word[1] != 'x' && word[1] != 'X')) {
@@ -72,7 +59,7 @@ bool ParseOption(const std::string& option, const std::string* value, ListOption
         return false;
     }
     if (option == "--mode") {
-        options.mode = ParseMode(*value);
+        options.mode = ParseListMode(*value);
         return options.mode.has_value();
     }
     if (option == "--sort") {
@@ -167,14 +154,6 @@ void WriteRecord(std::ostream& out, const TFontInfo& record, bool allNames) {
     out << '\n';
 }
 
-// Folder mode without FOLDER arguments lists the viewer's own folder slots.
-void LoadStoredFolders(TFontList& list, const std::string& programFolder) {
-    const TViewerSettings settings = ReadViewerSettings(programFolder + kSettingsFileName);
-    for (int slot = 0; slot < kFolderSlots; ++slot) {
-        list.SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
-    }
-}
-
 void Load(TFontList& list, const ListOptions& options, const std::string& programFolder) {
     const TFontListMode mode = options.mode.value_or(flmInstalled);
     if (mode == flmFolders && !options.folders.empty()) {
@@ -204,7 +183,8 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     platform::Services listServices = services;
     // The program folder handed in is the executable's; like the viewer, keep it only while
     // it can be written to (an installed program reads its settings from the config folder).
-    listServices.programFolder = platform::ChooseProgramFolder(options->home, services.programFolder);
+    listServices.programFolder =
+        platform::ChooseProgramFolder(options->home, services.programFolder);
     if (options->lang != 0) {
         listServices.userLanguage = options->lang;
     }
@@ -229,4 +209,24 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
 bool ListCommandNeedsFontTable(const std::vector<std::string>& args) {
     const std::optional<ListOptions> options = ParseArgs(args);
     return options && options->mode.value_or(flmInstalled) != flmInstalled;
+}
+
+std::optional<TFontListMode> ParseListMode(const std::string& word) {
+    if (word == "screen") {
+        return flmScreen;
+    }
+    if (word == "installed") {
+        return flmInstalled;
+    }
+    if (word == "folders") {
+        return flmFolders;
+    }
+    return std::nullopt;
+}
+
+void LoadStoredFolders(TFontList& list, const std::string& programFolder) {
+    const TViewerSettings settings = ReadViewerSettings(programFolder + kSettingsFileName);
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
+        list.SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
+    }
 }

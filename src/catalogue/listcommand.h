@@ -1,9 +1,11 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "catalogue/fontlist.h"
 #include "platform/services.h"
 
 // `glyphwell list`: the catalogue without a window, on the same code path as the viewer.
@@ -20,3 +22,9 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
 // True when the arguments ask for a mode that needs the font table (screen or folders), so
 // the caller must start a GUI platform first. The installed mode runs without one.
 bool ListCommandNeedsFontTable(const std::vector<std::string>& args);
+
+// "screen", "installed" or "folders" as the command lines of the program spell the modes.
+std::optional<TFontListMode> ParseListMode(const std::string& word);
+
+// Folder mode without FOLDER arguments loads the viewer's own stored folder slots.
+void LoadStoredFolders(TFontList& list, const std::string& programFolder);

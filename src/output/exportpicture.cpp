@@ -7,9 +7,10 @@
 #include <algorithm>
 
 #include "catalogue/fontlist.h"
+#include "platform/colorref.h"
+#include "platform/uifont.h"
 #include "render/rowpainter.h"
 #include "render/samplefontcache.h"
-#include "platform/uifont.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ QImage TExportPicture::Draw(int width, int height) const {
     if (picture.isNull()) {
         return picture;
     }
-    picture.fill(BgrToColor(look_.backColor));
+    picture.fill(ColorFromRef(look_.backColor));
     if (fontNames_.empty()) {
         return picture;
     }
@@ -71,10 +72,10 @@ QImage TExportPicture::Draw(int width, int height) const {
     for (std::size_t i = 0; i < fontNames_.size(); ++i) {
         const int top = row * static_cast<int>(i);
         painter.setFont(LabelFont());
-        painter.setPen(BgrToColor(look_.nameColor));
+        painter.setPen(ColorFromRef(look_.nameColor));
         TextAt(painter, 4, top + 2, QString::fromStdString(fontNames_[i]));
         painter.setFont(faces_.Plain(fontNames_[i], look_.fontSize, 0).font);
-        painter.setPen(BgrToColor(look_.textColor));
+        painter.setPen(ColorFromRef(look_.textColor));
         TextAt(painter, 4, top + label + 2, sampleText_);
     }
     return picture;

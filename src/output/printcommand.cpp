@@ -36,12 +36,9 @@ const char* const kUsage =
     "                        [FOLDER ...]\n";
 
 // The fonts of the command line, loaded as `glyphwell list` loads them; the list keeps its
-// folder fonts in the font table while it lives. Returns the program folder.
-std::string LoadFonts(const TSheetOptions& options, TFontList& list,
-                      const std::string& executableFolder, std::ostream& err) {
-    const std::string folder = platform::ChooseProgramFolder(options.home, executableFolder);
-    // The font list writes "error.log" into the program folder it knows.
-    platform::SetProgramFolder(folder);
+// folder fonts in the font table while it lives.
+void LoadFonts(const TSheetOptions& options, TFontList& list, const std::string& folder,
+               std::ostream& err) {
     try {
         options.LoadFonts(list, folder);
     } catch (const std::exception& e) {
@@ -50,12 +47,13 @@ std::string LoadFonts(const TSheetOptions& options, TFontList& list,
     for (const auto& [path, code] : list.Errors()) {
         err << path << " (ERROR:" << code << ")\n";
     }
-    return folder;
 }
 
-platform::Services ListServices(const platform::Services& services) {
-    // A sheet changes nothing other programs could see: no "fonts changed" broadcast.
+// The font list writes "error.log" into the program folder it is given. A sheet changes
+// nothing other programs could see: no "fonts changed" broadcast.
+platform::Services ListServices(const platform::Services& services, const std::string& folder) {
     platform::Services quiet = services;
+    quiet.programFolder = folder;
     quiet.fontChange = nullptr;
     return quiet;
 }
@@ -91,9 +89,10 @@ int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << kUsage;
         return kExitBadArguments;
     }
-    const platform::Services listServices = ListServices(services);
+    const std::string folder = platform::ChooseProgramFolder(options->home, executableFolder);
+    const platform::Services listServices = ListServices(services, folder);
     TFontList fonts(true, &listServices);
-    const std::string folder = LoadFonts(*options, fonts, executableFolder, err);
+    LoadFonts(*options, fonts, folder, err);
     const TPrintSettings settings =
         TPrintSettings::Read(platform::IniFile(folder + "glyphwell.ini"));
     platform::PdfPrinter printer;
@@ -128,9 +127,10 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& err,
         err << kUsage;
         return kExitBadArguments;
     }
-    const platform::Services listServices = ListServices(services);
+    const std::string folder = platform::ChooseProgramFolder(options->home, executableFolder);
+    const platform::Services listServices = ListServices(services, folder);
     TFontList fonts(true, &listServices);
-    LoadFonts(*options, fonts, executableFolder, err);
+    LoadFonts(*options, fonts, folder, err);
     const std::vector<std::string> names = TExportPicture::ChosenFonts(fonts, true);
     if (names.empty() || options->text.empty()) {
         err << "Nothing to export: there are no fonts, or the sample text is empty.\n";

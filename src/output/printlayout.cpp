@@ -7,10 +7,11 @@
 
 #include "catalogue/fontlist.h"
 #include "output/sheettext.h"
+#include "platform/colorref.h"
 #include "platform/printer.h"
+#include "platform/uifont.h"
 #include "render/rowpainter.h"
 #include "render/samplefontcache.h"
-#include "platform/uifont.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ private:
 
         // The header text takes the title's colour on every page.
         painter_.setFont(platform::UiFont(QStringLiteral("Tahoma"), 9));
-        painter_.setPen(BgrToColor(info_.TitleColor));
+        painter_.setPen(ColorFromRef(info_.TitleColor));
         TextAt(painter_, info_.MarginLeft + Scaled(ppi, 0.04), y0 - HeightOfAg() - 8,
                QString::fromLatin1(kHeaderText));
 
@@ -105,7 +106,7 @@ private:
 
     void DrawItem(const TFontInfo& record, int k, int y) {
         painter_.setFont(platform::UiFont(QStringLiteral("Tahoma"), 8));
-        painter_.setPen(BgrToColor(info_.NameColor));
+        painter_.setPen(ColorFromRef(info_.NameColor));
         TextAt(painter_, info_.MarginLeft, y + 1,
                QStringLiteral("%1. %2").arg(k + 1).arg(QString::fromStdString(record.FullName())));
         if (info_.PrintFileName && !record.FileName().empty()) {
@@ -128,7 +129,7 @@ private:
             static_cast<int>((info_.ItemHeight - info_.NameHeight - ppi * 0.041) / info_.LineCount);
         const SampleFace& face = faces_.Plain(record.FullName(), info_.FontSize, 0);
         painter_.setFont(face.font);
-        painter_.setPen(BgrToColor(info_.TextColor));
+        painter_.setPen(ColorFromRef(info_.TextColor));
         const int left = info_.MarginLeft + Scaled(ppi, 0.1);
         for (int j = 0; j < lineCount; ++j) {
             const int top = static_cast<int>(info_.NameHeight + y + ppi * 0.031 + slot * j);
@@ -163,7 +164,8 @@ private:
 void CalcPrintLayout(QPaintDevice& canvas, const TFontList& fonts, TPrintInfo& info) {
     info.NameHeight = LineHeight(platform::UiFont(QStringLiteral("Tahoma"), 8), &canvas);
     if (info.TextHeight == 0) {
-        info.TextHeight = LineHeight(platform::UiFont(QStringLiteral("Tahoma"), info.FontSize), &canvas);
+        info.TextHeight =
+            LineHeight(platform::UiFont(QStringLiteral("Tahoma"), info.FontSize), &canvas);
     }
     const int gap = Scaled(info.PixelsPerInch, 0.061);
     info.ItemHeight = info.NameHeight + gap + (info.TextHeight + gap) * info.LineCount;

@@ -2,26 +2,11 @@
 
 #include <charconv>
 
+#include "catalogue/listcommand.h"
 #include "output/exportpicture.h"
 #include "output/sheettext.h"
-#include "platform/inifile.h"
 
 namespace {
-
-constexpr int kFolderSlots = 5;
-
-std::optional<TFontListMode> ParseMode(const std::string& word) {
-    if (word == "screen") {
-        return flmScreen;
-    }
-    if (word == "installed") {
-        return flmInstalled;
-    }
-    if (word == "folders") {
-        return flmFolders;
-    }
-    return std::nullopt;
-}
 
 bool ParseSide(const std::string& word, int& side) {
     const char* last = word.data() + word.size();
@@ -109,7 +94,7 @@ private:
 
     bool ListOption(const std::string& option, const std::string& value) {
         if (option == "--mode") {
-            options_.mode = ParseMode(value);
+            options_.mode = ParseListMode(value);
             return options_.mode.has_value();
         }
         if (option == "--sort") {
@@ -158,15 +143,7 @@ void TSheetOptions::LoadFonts(TFontList& list, const std::string& programFolder)
         return;
     }
     if (chosen == flmFolders) {
-        const platform::IniFile settings(programFolder + "glyphwell.ini");
-        for (int slot = 0; slot < kFolderSlots; ++slot) {
-            std::string folder =
-                settings.ReadString("Folders", "Folder" + std::to_string(slot + 1), "");
-            const auto first = folder.find_first_not_of(" \t");
-            const auto last = folder.find_last_not_of(" \t");
-            list.SetFolders(
-                slot, first == std::string::npos ? "" : folder.substr(first, last - first + 1));
-        }
+        LoadStoredFolders(list, programFolder);
     }
     list.LoadFonts(chosen);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -38,11 +39,11 @@ protected:
         file.open(QIODevice::WriteOnly);
         file.write("not a font");
         file.close();
-        auto* record = new TFontInfo;
+        auto record = std::make_unique<TFontInfo>();
         record->SetAutoRead(false);
         record->SetFileName(path);
         record->SetFullName(fullName);
-        fonts.Add(record);
+        fonts.Add(std::move(record));
     }
 
     // A sheet at dotsPerInch with the default margins (12, 12, 26, 12 mm), one sample line.

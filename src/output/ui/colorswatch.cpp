@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "controls/colorref.h"
+#include "platform/colorref.h"
 
 TColorSwatch::TColorSwatch(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Box);
