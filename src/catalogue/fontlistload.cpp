@@ -1,11 +1,11 @@
 // The loading half of TFontList: the three sources, collections, folder slots, error log.
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <stdexcept>
 #include <utility>
 
+#include "catalogue/collectionheader.h"
 #include "catalogue/fontbytes.h"
 #include "catalogue/fontfiles.h"
 #include "catalogue/fontlist.h"
@@ -22,9 +22,6 @@
 namespace {
 
 constexpr std::size_t kMaxFolders = 5;
-// The collection's face table has room for this many offsets; later faces are ignored.
-constexpr std::uint32_t kMaxCollectionFaces = 100;
-constexpr std::size_t kCollectionHeaderSize = 12;
 // ERROR_INVALID_DATA: the file was read but offers no usable full name.
 constexpr int kErrorInvalidData = 13;
 // ERROR_CALL_NOT_IMPLEMENTED: a list without a font table cannot register folder fonts.
@@ -155,18 +152,13 @@ void TFontList::AddTTC(const std::string& path) {
     if (!bytes.Open()) {
         return;
     }
-    std::uint8_t header[kCollectionHeaderSize + 4 * kMaxCollectionFaces];
-    const std::size_t got = bytes.Read(0, sizeof header, header);
-    if (got < kCollectionHeaderSize || std::memcmp(header, "ttcf", 4) != 0) {
+    std::vector<std::uint32_t> faceOffsets;
+    if (!catalogue::ReadCollectionHeader(bytes, faceOffsets)) {
         throw std::runtime_error("Invalid True Type Font Collection file!");
     }
-    // Only offsets that were really read give faces: a short table adds fewer.
-    const std::uint32_t readable = static_cast<std::uint32_t>((got - kCollectionHeaderSize) / 4);
-    const std::uint32_t faces =
-        std::min({catalogue::ReadBe32(header + 8), kMaxCollectionFaces, readable});
-    for (std::uint32_t i = 0; i < faces; ++i) {
+    for (const std::uint32_t faceOffset : faceOffsets) {
         auto record = std::make_unique<TFontInfo>();
-        record->SetFaceOffset(catalogue::ReadBe32(header + kCollectionHeaderSize + 4 * i));
+        record->SetFaceOffset(faceOffset);
         record->SetFileName(path);
         Add(record.release());
     }
