@@ -3,6 +3,7 @@
 #   build   (the default) the build, the tests, the benchmarks and the checks of the desktop
 #           files and the package
 #   fuzz    clang and its libFuzzer runtime, for scripts/fuzz.sh only
+#   icons   the SVG renderer, for scripts/render-icons.sh only
 # Skips apt-get entirely when everything is present already.
 set -euo pipefail
 
@@ -15,13 +16,15 @@ build_packages=(
   appstream desktop-file-utils dpkg-dev file
 )
 fuzz_packages=(clang libclang-rt-14-dev)
+icons_packages=(librsvg2-bin)
 
 packages=()
 for group in "${@:-build}"; do
   case "$group" in
     build) packages+=("${build_packages[@]}") ;;
     fuzz) packages+=("${fuzz_packages[@]}") ;;
-    *) echo "Unknown package group: $group (build, fuzz)" >&2; exit 2 ;;
+    icons) packages+=("${icons_packages[@]}") ;;
+    *) echo "Unknown package group: $group (build, fuzz, icons)" >&2; exit 2 ;;
   esac
 done
 

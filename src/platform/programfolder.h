@@ -12,9 +12,11 @@ void SetProgramFolder(const std::string& folder);
 // The folder of the running executable, with a trailing '/'; "./" when it cannot be told.
 std::string ExecutableFolder();
 
-// Chooses the program folder at start-up: --home when given; else the executable's
-// folder when it is writable (portable use, the build tree); else
-// $XDG_CONFIG_HOME/glyphwell/ (default ~/.config/glyphwell/). The folder is created.
+// Chooses the program folder at start-up: --home when given; else, for an installed program
+// (its executable in <prefix>/bin with <prefix>/share/glyphwell beside it),
+// $XDG_CONFIG_HOME/glyphwell/ (default ~/.config/glyphwell/), even when bin/ is writable, as
+// it is for root; else the executable's folder when it is writable (portable use, the build
+// tree); else the config folder as well. The folder is created.
 std::string ChooseProgramFolder(const std::string& homeArgument, const std::string& executableDir);
 
 }  // namespace platform
