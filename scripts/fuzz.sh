@@ -59,8 +59,12 @@ if [ -z "$(ls -A "$corpus")" ]; then
   if [ -d "$seeds/$target" ]; then merge_into_corpus "$seeds/$target"; fi
 fi
 
-"$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-  -artifact_prefix="$artifacts/" "$@" "${inputs[@]}"
+if ! "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/" "$@" "${inputs[@]}"; then
+  echo "A fault was found; its input is in $artifacts/. Fix it, then add the input to" \
+    "fuzz/regressions/$target/ so that the corpus replay keeps checking it." >&2
+  exit 1
+fi
 
 merge_into_corpus "$corpus" "$work"
 echo "Corpus fuzz/corpus/$target: $(ls "$corpus" | wc -l) inputs, $(du -sh "$corpus" | cut -f1)"
