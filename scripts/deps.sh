@@ -1,15 +1,32 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the benchmarks need.
+# Installs the Debian packages a task needs. Usage: scripts/deps.sh [GROUP ...]
+#   build   (the default) the build, the tests, the benchmarks and the checks of the desktop
+#           files and the package
+#   fuzz    clang and its libFuzzer runtime, for scripts/fuzz.sh only
+#   icons   the SVG renderer, for scripts/render-icons.sh only
 # Skips apt-get entirely when everything is present already.
 set -euo pipefail
 
-packages=(
+build_packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libfontconfig-dev libfreetype-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth
+  appstream desktop-file-utils dpkg-dev file
 )
+fuzz_packages=(clang libclang-rt-14-dev)
+icons_packages=(librsvg2-bin)
+
+packages=()
+for group in "${@:-build}"; do
+  case "$group" in
+    build) packages+=("${build_packages[@]}") ;;
+    fuzz) packages+=("${fuzz_packages[@]}") ;;
+    icons) packages+=("${icons_packages[@]}") ;;
+    *) echo "Unknown package group: $group (build, fuzz, icons)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

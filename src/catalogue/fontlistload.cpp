@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "catalogue/collectionheader.h"
 #include "catalogue/fontbytes.h"
 #include "fileops/paths.h"
 #include "catalogue/fontlist.h"
@@ -19,9 +20,6 @@
 
 namespace {
 
-// The collection's face table has room for this many offsets; later faces are ignored.
-constexpr std::uint32_t kMaxCollectionFaces = 100;
-constexpr std::size_t kCollectionHeaderSize = 12;
 
 template <typename F>
 class ScopeExit {
@@ -154,25 +152,22 @@ void TFontList::AddTTC(const std::string& path) {
     if (!bytes.Open()) {
         return;
     }
-    std::uint8_t header[kCollectionHeaderSize + 4 * kMaxCollectionFaces];
-    const std::size_t got = bytes.Read(0, sizeof header, header);
+    std::uint8_t tag[4];
     // fontconfig lists a font by its content, not its name: a single font named ".ttc" is
     // one face at the start of the file.
-    if (got >= 4 && IsTrueTypeTag(header)) {
+    if (bytes.Read(0, sizeof tag, tag) == sizeof tag && IsTrueTypeTag(tag)) {
         AddFace(path, 0);
         return;
     }
-    // A broken collection costs this file only, never the fonts loaded around it.
-    if (got < kCollectionHeaderSize || std::memcmp(header, "ttcf", 4) != 0) {
+    // A broken collection costs this file only, never the fonts loaded around it. Only
+    // offsets that were really read give faces: a short table adds fewer.
+    std::vector<std::uint32_t> faceOffsets;
+    if (!catalogue::ReadCollectionHeader(bytes, faceOffsets)) {
         errors_.emplace_back(path, platform::kErrorInvalidData);
         return;
     }
-    // Only offsets that were really read give faces: a short table adds fewer.
-    const std::uint32_t readable = static_cast<std::uint32_t>((got - kCollectionHeaderSize) / 4);
-    const std::uint32_t faces =
-        std::min({catalogue::ReadBe32(header + 8), kMaxCollectionFaces, readable});
-    for (std::uint32_t i = 0; i < faces; ++i) {
-        AddFace(path, catalogue::ReadBe32(header + kCollectionHeaderSize + 4 * i));
+    for (const std::uint32_t faceOffset : faceOffsets) {
+        AddFace(path, faceOffset);
     }
 }
 

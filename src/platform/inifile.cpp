@@ -79,18 +79,7 @@ struct Document {
     Lines lines;
 };
 
-// The file's lines; nothing when it exists but cannot be read, so that no write replaces
-// settings it never saw. A missing file is an empty one.
-std::optional<Document> Load(const std::string& fileName) {
-    RegularFile file(fileName);
-    if (!file.IsOpen()) {
-        return file.Error() == ENOENT ? std::optional<Document>(Document{}) : std::nullopt;
-    }
-    const std::optional<std::string> content = file.ReadAll(kMaxFileSize);
-    if (!content) {
-        return std::nullopt;
-    }
-    const std::string& text = *content;
+Document Parse(const std::string& text) {
     Document document;
     if (text.compare(0, 3, kByteOrderMark) == 0) {
         document.mark = kByteOrderMark;
@@ -108,19 +97,50 @@ std::optional<Document> Load(const std::string& fileName) {
     return document;
 }
 
-// What readers see: an unreadable file reads as an empty one, so every value is its default.
-Lines LoadLines(const std::string& fileName) {
-    std::optional<Document> document = Load(fileName);
-    return document ? std::move(document->lines) : Lines{};
-}
-
-bool Save(const std::string& fileName, const Document& document) {
+std::string Serialize(const Document& document) {
     std::string text = document.mark;
     for (const Line& line : document.lines) {
         text += line.raw;
         text += "\r\n";
     }
-    return WriteFileAtomically(fileName, text);
+    return text;
+}
+
+// Where a document is read from and written to: the file, or a text held in memory.
+struct Storage {
+    const std::string& fileName;
+    std::string* text;
+};
+
+// The file's lines; nothing when it exists but cannot be read, so that no write replaces
+// settings it never saw. A missing file is an empty one.
+std::optional<Document> Load(const Storage& storage) {
+    if (storage.text != nullptr) {
+        return Parse(*storage.text);
+    }
+    RegularFile file(storage.fileName);
+    if (!file.IsOpen()) {
+        return file.Error() == ENOENT ? std::optional<Document>(Document{}) : std::nullopt;
+    }
+    const std::optional<std::string> content = file.ReadAll(kMaxFileSize);
+    if (!content) {
+        return std::nullopt;
+    }
+    return Parse(*content);
+}
+
+// What readers see: an unreadable file reads as an empty one, so every value is its default.
+Lines LoadLines(const Storage& storage) {
+    std::optional<Document> document = Load(storage);
+    return document ? std::move(document->lines) : Lines{};
+}
+
+bool Save(const Storage& storage, const Document& document) {
+    if (storage.text != nullptr) {
+        *storage.text = Serialize(document);
+        return true;
+    }
+    return WriteFileAtomically(storage.fileName, Serialize(document));
 }
 
 // Names are looked up as the file's own are read: without the blanks around them.
@@ -225,9 +245,15 @@ std::optional<int> ParseInteger(const std::string& text) {
 
 }  // namespace
 
+IniFile IniFile::OverText(std::string& text) {
+    IniFile file("");
+    file.text_ = &text;
+    return file;
+}
+
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
-    const Lines lines = LoadLines(fileName_);
+    const Lines lines = LoadLines({fileName_, text_});
     const Line* line = FindKey(lines, section, key);
     return line != nullptr ? line->value : defaultValue;
 }
@@ -245,7 +271,7 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key,
 
 std::vector<std::string> IniFile::ReadSections() const {
     std::vector<std::string> names;
-    for (const Line& line : LoadLines(fileName_)) {
+    for (const Line& line : LoadLines({fileName_, text_})) {
         if (line.kind == Line::Kind::Section) {
             names.push_back(line.name);
         }
@@ -264,7 +290,7 @@ std::vector<std::string> IniFile::ReadSection(const std::string& section) const 
 std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(
     const std::string& section) const {
     std::vector<std::pair<std::string, std::string>> pairs;
-    const Lines lines = LoadLines(fileName_);
+    const Lines lines = LoadLines({fileName_, text_});
     const std::size_t header = FindSection(lines, section);
     if (header == lines.size()) {
         return pairs;
@@ -279,7 +305,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(
 }
 
 bool IniFile::SectionExists(const std::string& section) const {
-    const Lines lines = LoadLines(fileName_);
+    const Lines lines = LoadLines({fileName_, text_});
     return FindSection(lines, section) != lines.size();
 }
 
@@ -288,7 +314,7 @@ bool IniFile::WriteString(const std::string& section, const std::string& key,
     if (!Writable(section, key, value)) {
         return false;
     }
-    std::optional<Document> document = Load(fileName_);
+    std::optional<Document> document = Load({fileName_, text_});
     if (!document) {
         return false;
     }
@@ -303,21 +329,21 @@ bool IniFile::WriteString(const std::string& section, const std::string& key,
         heading += ']';
         lines.push_back(ParseLine(heading));
         lines.push_back(std::move(entry));
-        return Save(fileName_, *document);
+        return Save({fileName_, text_}, *document);
     }
     const std::size_t end = SectionEnd(lines, header);
     std::size_t insertAt = header + 1;
     for (std::size_t i = header + 1; i < end; ++i) {
         if (lines[i].kind == Line::Kind::Key && Same(lines[i].name, name)) {
             lines[i] = std::move(entry);
-            return Save(fileName_, *document);
+            return Save({fileName_, text_}, *document);
         }
         if (lines[i].kind == Line::Kind::Key) {
             insertAt = i + 1;
         }
     }
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
-    return Save(fileName_, *document);
+    return Save({fileName_, text_}, *document);
 }
 
 bool IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -329,7 +355,7 @@ bool IniFile::WriteBool(const std::string& section, const std::string& key, bool
 }
 
 bool IniFile::EraseSection(const std::string& section) {
-    std::optional<Document> document = Load(fileName_);
+    std::optional<Document> document = Load({fileName_, text_});
     if (!document) {
         return false;
     }
@@ -343,11 +369,11 @@ bool IniFile::EraseSection(const std::string& section) {
                     lines.begin() + static_cast<std::ptrdiff_t>(end));
         changed = true;
     }
-    return !changed || Save(fileName_, *document);
+    return !changed || Save({fileName_, text_}, *document);
 }
 
 bool IniFile::DeleteKey(const std::string& section, const std::string& key) {
-    std::optional<Document> document = Load(fileName_);
+    std::optional<Document> document = Load({fileName_, text_});
     if (!document) {
         return false;
     }
@@ -361,7 +387,7 @@ bool IniFile::DeleteKey(const std::string& section, const std::string& key) {
     for (std::size_t i = header + 1; i < end; ++i) {
         if (lines[i].kind == Line::Kind::Key && Same(lines[i].name, name)) {
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-            return Save(fileName_, *document);
+            return Save({fileName_, text_}, *document);
         }
     }
     return true;

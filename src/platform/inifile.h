@@ -19,6 +19,9 @@ namespace platform {
 class IniFile {
 public:
     explicit IniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+    // The same reading and editing over a text the caller holds instead of a file (the fuzz
+    // target drives the parser and the writer this way); writes replace text.
+    static IniFile OverText(std::string& text);
 
     const std::string& FileName() const { return fileName_; }
 
@@ -45,6 +48,7 @@ public:
 
 private:
     std::string fileName_;
+    std::string* text_ = nullptr;
 };
 
 }  // namespace platform

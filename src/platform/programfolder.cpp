@@ -22,6 +22,14 @@ bool IsWritableFolder(const std::string& folder) {
            access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+// Settings never go beside an installed executable: the files under a prefix belong to the
+// package manager, and every user keeps their own.
+bool IsInstalledProgram(const std::string& executableDir) {
+    std::error_code ec;
+    return !executableDir.empty() &&
+           std::filesystem::is_directory(WithSlash(executableDir) + "../share/glyphwell", ec);
+}
+
 std::string ConfigFolder() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg != nullptr && xdg[0] == '/') {
@@ -46,7 +54,7 @@ std::string ChooseProgramFolder(const std::string& homeArgument, const std::stri
     std::string folder;
     if (!homeArgument.empty()) {
         folder = homeArgument;
-    } else if (IsWritableFolder(executableDir)) {
+    } else if (!IsInstalledProgram(executableDir) && IsWritableFolder(executableDir)) {
         folder = executableDir;
     } else {
         folder = ConfigFolder();

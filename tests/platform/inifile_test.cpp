@@ -302,3 +302,18 @@ TEST_F(IniFileTest, MissingFileReadsAsEmpty) {
 }
 
 }  // namespace
+
+// The in-memory form reads the same lines and edits the text it is given, touching no file.
+TEST_F(IniFileTest, TextInMemoryIsReadAndEditedInPlace) {
+    std::string text = "\xEF\xBB\xBF[View]\nSize=12\r\n[Option]\rSort=1";
+    IniFile ini = IniFile::OverText(text);
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"View", "Option"}));
+    EXPECT_EQ(ini.ReadInteger("view", "size", 0), 12);
+    ASSERT_TRUE(ini.WriteString("Option", "Color", "'red'"));
+    EXPECT_EQ(text, "\xEF\xBB\xBF[View]\r\nSize=12\r\n[Option]\r\nSort=1\r\nColor='red'\r\n");
+    EXPECT_EQ(ini.ReadString("Option", "Color", ""), "red");
+    ASSERT_TRUE(ini.EraseSection("View"));
+    EXPECT_EQ(text, "\xEF\xBB\xBF[Option]\r\nSort=1\r\nColor='red'\r\n");
+    EXPECT_FALSE(ini.WriteString("Option", "Bad\nKey", "1"));
+    EXPECT_TRUE(fs::is_empty(sandbox.HomeFolder()));
+}

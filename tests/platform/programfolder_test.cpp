@@ -29,6 +29,22 @@ TEST(ChooseProgramFolder, WritableExecutableFolderIsPortable) {
     EXPECT_EQ(ChooseProgramFolder("", bin), bin + "/");
 }
 
+// A program installed under a prefix keeps its settings per user, also when it may write its
+// own bin/ (root may); a bin/ without the shared data beside it stays portable.
+TEST(ChooseProgramFolder, InstalledProgramUsesConfigHomeEvenWhenItsFolderIsWritable) {
+    Sandbox sandbox;
+    const std::string prefix = sandbox.Path() + "/usr";
+    fs::create_directories(prefix + "/bin");
+    EXPECT_EQ(ChooseProgramFolder("", prefix + "/bin"), prefix + "/bin/");
+    fs::create_directories(prefix + "/share/glyphwell/help");
+    const std::string config = sandbox.ConfigFolder() + "/glyphwell/";
+    EXPECT_EQ(ChooseProgramFolder("", prefix + "/bin"), config);
+    EXPECT_EQ(ChooseProgramFolder("", prefix + "/bin/"), config);
+    EXPECT_TRUE(fs::is_directory(config));
+    EXPECT_EQ(ChooseProgramFolder(sandbox.Path() + "/given", prefix + "/bin"),
+              sandbox.Path() + "/given/");
+}
+
 TEST(ChooseProgramFolder, ReadOnlyExecutableFolderFallsBackToConfigHome) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind the superuser";
