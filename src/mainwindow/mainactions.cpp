@@ -280,7 +280,7 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::ListMenu, "Properties2", "P&roperties").Rule(Filled),
 
         A(P::FolderMenu, "RemoveFolder1", "&Remove Folder")
-            .Run([this](const QAction&) { RemoveFolderCommand(folderMenuSlot_); }),
+            .Run([this](const QAction&) { RemoveFolderCommand(pnModes->MenuSlot()); }),
 
         A(P::SampleTextMenu, "SetSampleText2", "Set Sample Text"),
 

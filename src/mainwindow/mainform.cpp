@@ -72,7 +72,6 @@ bool IsTextEditingKey(const QKeyEvent* key) {
 TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     setObjectName("MainForm");
-    LoadBitmaps();
     fontList_ = std::make_unique<TFontList>(true, &services_);
     actions_ = std::make_unique<TActionTable>(Actions(), [this] { return CommandState(); });
     BuildLayout();
@@ -175,5 +174,5 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (FontView != nullptr && watched == FontView->viewport()) {
         return HandleViewEvent(event);
     }
-    return HandleWidgetEvent(watched, event);
+    return false;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QPoint>
 #include <cstdint>
 #include <functional>
@@ -12,24 +11,18 @@
 
 #include "catalogue/fontlist.h"
 #include "mainwindow/actiontable.h"
+#include "mainwindow/modebar.h"
 #include "platform/services.h"
 
-class QAction;
-class QActionGroup;
-class QButtonGroup;
-class QComboBox;
-class QFrame;
 class QKeyEvent;
-class QLabel;
 class QMenu;
 class QMouseEvent;
 class QSplitter;
 class QToolBar;
-class QToolButton;
 class QWheelEvent;
-class TBtnStatusBar;
+class TMainStatusBar;
+class TSampleBar;
 class TXFontListView;
-class TXImageLabel;
 class TXLabel;
 class TfScan;
 struct TViewerSettings;
@@ -44,7 +37,6 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-
     explicit TMainForm(const platform::Services& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -78,44 +70,6 @@ public:
     void FontViewChange();
     void FontViewChangeSelected();
 
-    // Components, named as their objectName.
-    QWidget* XPanel1 = nullptr;
-    QToolBar* ToolBar1 = nullptr;
-    QToolBar* ToolBar2 = nullptr;
-    QToolBar* ToolBar4 = nullptr;
-    TXLabel* lbCredit = nullptr;
-
-    QWidget* pnSample = nullptr;
-    QLabel* lbText = nullptr;
-    QComboBox* cbString = nullptr;
-    QWidget* pnStyle = nullptr;
-    QFrame* sForeColor = nullptr;
-    QFrame* sBackColor = nullptr;
-    QFrame* sFontNameColor = nullptr;
-    QToolButton* sbBold = nullptr;
-    QToolButton* sbItalic = nullptr;
-    QToolButton* sbUnderline = nullptr;
-    QComboBox* cbFontSize = nullptr;
-
-    QSplitter* Splitter1 = nullptr;
-    QWidget* pnFavorites = nullptr;
-    QWidget* TabBar = nullptr;
-    QToolButton* tbScreen = nullptr;
-    QToolButton* tbInstalled = nullptr;
-    QToolButton* tbFolders = nullptr;
-    QToolButton* tbSelected = nullptr;
-    QToolButton* tbFavGroup = nullptr;
-    QWidget* pnFolders = nullptr;
-    QToolButton* sbAddFolder = nullptr;
-    TXImageLabel* ilFolder[kFolderSlots] = {};
-    QLabel* lbFolderHint = nullptr;
-    TXFontListView* FontView = nullptr;
-    TBtnStatusBar* StatusBar1 = nullptr;
-
-    QMenu* PopupMenu1 = nullptr;
-    QMenu* FoldersContext = nullptr;
-    QMenu* SampleTextContext = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -124,18 +78,13 @@ protected:
     virtual void StartFontDrag();
 
 private:
-    // Layout (mainform_layout.cpp).
+    // Layout: the top strip, the parts, the list and the panes (mainform_layout.cpp).
     void BuildLayout();
     QWidget* BuildTopStrip();
     QToolBar* NewToolBar(const char* name);
-    QWidget* BuildSampleBar();
-    QWidget* BuildStyleButtons(QWidget* parent);
     QWidget* BuildCentre();
-    QWidget* BuildTabBar();
-    QWidget* BuildFolderBar();
     void ShowFavoritesPane(bool shown);
     void BuildFontView();
-    void LoadBitmaps();
 
     // The action table: menus, toolbars, shortcuts (mainactions.cpp).
     std::vector<TAction> Actions();
@@ -147,10 +96,11 @@ private:
     void InvertSelectionCommand();
     void FoldersCommand();
 
-    // Commands of the menus (mainform_commands.cpp).
+    // View modes, folder slots, caption, tabs and status texts (mainform_commands.cpp).
     void ShowMasterList();
-    void SetStatusItem(int index, const QString& text);
-    void TabClick(int tag);
+    void TabClick(TModeTab tab);
+
+    // Help, explorer and the small windows (mainform_tools.cpp).
     void Contents1Click();
     void Shortcut1Click();
     void Homepage1Click();
@@ -161,19 +111,13 @@ private:
     void CharacterMap1Click();
     void Edit2Click();
     void Options1Click();
-    void Select2Click(bool deselect);
+
+    // The sample's look from the menus (mainform_sample.cpp).
     void Antialiasing1Click();
     void Bold1Click(int tag);
-    void sbBoldClick(QToolButton* button);
-    void SetColorBoxFill(QFrame* box, std::uint32_t color);
-    void sForeColorMouseUp(QFrame* box);
-    void cbFontSizeChange(const QString& text);
     void FontViewChangeFontSize();
-    bool HandleWidgetEvent(QObject* watched, QEvent* event);
-    void PaintTab(QToolButton* tab);
-    void PaintTabBaseline();
 
-    // Keyboard and mouse (mainform_keys.cpp).
+    // Keyboard, mouse, find and marking (mainform_keys.cpp).
     void FontViewKeyDown(QKeyEvent* event);
     bool FormShortCut(QKeyEvent* event);
     void FormKeyDown(QKeyEvent* event);
@@ -183,6 +127,7 @@ private:
     void FontViewDblClick();
     bool HandleViewEvent(QEvent* event);
     void FindFrom(int start);
+    void Select2Click(bool deselect);
 
     // Settings (mainform_settings.cpp).
     void FormShow();
@@ -190,17 +135,28 @@ private:
     void LoadWindowBounds(const std::string& value);
     void LoadFavPaneWidth(int stored);
     void LoadFontSettings(const TViewerSettings& settings);
-    void LoadHistory(const std::vector<std::string>& history);
     void SaveSettings();
     std::string SettingsFile() const;
+
+    // Components, named as their objectName; the parts own theirs.
+    QWidget* XPanel1 = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QToolBar* ToolBar4 = nullptr;
+    TXLabel* lbCredit = nullptr;
+    TSampleBar* pnSample = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* pnFavorites = nullptr;
+    TModeBar* pnModes = nullptr;
+    TXFontListView* FontView = nullptr;
+    TMainStatusBar* StatusBar1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* FoldersContext = nullptr;
+    QMenu* SampleTextContext = nullptr;
 
     const platform::Services& services_;
     std::unique_ptr<TFontList> fontList_;
     TfScan* scan_ = nullptr;
-    QPixmap fontBitmap_;
-    QPixmap folderBitmap_;
-    QPixmap tabBitmap_;
-    QPixmap tabSelectedBitmap_;
     QPoint dragStart_;
     bool dragRunning_ = false;
     TViewKind viewKind_ = vkAll;
@@ -220,7 +176,5 @@ private:
     // The key press being previewed, so its trip through the parent widgets is seen once.
     const QEvent* previewedKey_ = nullptr;
     QObject* previewedReceiver_ = nullptr;
-    int folderMenuSlot_ = -1;
-    QButtonGroup* tabGroup_ = nullptr;
     std::unique_ptr<TActionTable> actions_;
 };

@@ -1,16 +1,13 @@
 // View modes, the selected and whole views, folder slots, caption, tabs and status bar.
 #include <QAction>
 #include <QApplication>
-#include <QLocale>
-#include <QToolButton>
+#include <optional>
 #include <string>
 #include <utility>
 
-#include "controls/btnstatusbar.h"
-#include "controls/ximagelabel.h"
-#include "fileops/paths.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/mainstatusbar.h"
 #include "platform/dialogs.h"
 #include "preview/xfontlistview.h"
 
@@ -68,7 +65,7 @@ void TMainForm::AllFontsCommand() {
             }
         }
     }
-    pnFolders->setVisible(items.Mode() == flmFolders);
+    pnModes->ShowFolderBar(items.Mode() == flmFolders);
 }
 
 void TMainForm::SelectedFontsCommand() {
@@ -88,8 +85,8 @@ void TMainForm::SelectedFontsCommand() {
     viewKind_ = vkSelected;
     items.Assign(chosen);
     FontView->SetItemIndex(0);
-    tbSelected->setChecked(true);
-    pnFolders->hide();
+    pnModes->Press(mtSelected);
+    pnModes->ShowFolderBar(false);
 }
 
 void TMainForm::RefreshCommand() {
@@ -106,22 +103,22 @@ void TMainForm::SortCommand(TSortType sortType) {
     FontView->Items().SetSortType(sortType);
 }
 
-void TMainForm::TabClick(int tag) {
-    switch (tag) {
-        case 0:
+void TMainForm::TabClick(TModeTab tab) {
+    switch (tab) {
+        case mtScreen:
             ModeCommand(flmScreen);
             break;
-        case 1:
+        case mtInstalled:
             ModeCommand(flmInstalled);
             break;
-        case 2:
+        case mtFolders:
             ModeCommand(flmFolders);
             RefreshFolderLabels();
             break;
-        case 3:
+        case mtSelected:
             SelectedFontsCommand();
             break;
-        default:
+        case mtFavGroup:
             break;
     }
 }
@@ -151,7 +148,7 @@ void TMainForm::RemoveFolderCommand(int slot) {
     if (slot < 0 || slot >= kFolderSlots) {
         return;
     }
-    const std::string path = ilFolder[slot]->toolTip().toUtf8().toStdString();
+    const std::string path = pnModes->Folder(slot);
     if (path.empty()) {
         return;
     }
@@ -163,10 +160,7 @@ void TMainForm::RemoveFolderCommand(int slot) {
 
 void TMainForm::RefreshFolderLabels() {
     for (int slot = 0; slot < kFolderSlots; ++slot) {
-        const std::string path = fontList_->GetFolders(slot);
-        ilFolder[slot]->SetCaption(ExtractFileName(path) + "  ");
-        ilFolder[slot]->setToolTip(QString::fromUtf8(path));
-        ilFolder[slot]->setVisible(!path.empty());
+        pnModes->ShowFolder(slot, fontList_->GetFolders(slot));
     }
 }
 
@@ -174,19 +168,19 @@ void TMainForm::UpdateCaption() {
     const TFontList& items = FontView->Items();
     const TFontListMode m = items.Mode();
     if (viewKind_ != vkFavorites) {
-        tbFavGroup->hide();
+        pnModes->HideFavoritesTab();
     }
     if (items.GetCount() != fontList_->GetCount()) {
-        tbSelected->setChecked(true);
+        pnModes->Press(mtSelected);
     } else if (m == flmScreen) {
-        tbScreen->setChecked(true);
+        pnModes->Press(mtScreen);
     } else if (m == flmInstalled) {
-        tbInstalled->setChecked(true);
+        pnModes->Press(mtInstalled);
     } else if (m == flmFolders) {
-        tbFolders->setChecked(true);
+        pnModes->Press(mtFolders);
     }
     actions_->ApplyRules(TActionPlace::CommandBar);
-    pnFolders->setVisible(m == flmFolders);
+    pnModes->ShowFolderBar(m == flmFolders);
     const char* modeName = m == flmScreen      ? "Screen Fonts"
                            : m == flmInstalled ? "Installed Fonts"
                            : m == flmFolders   ? "Fonts in folder"
@@ -196,7 +190,7 @@ void TMainForm::UpdateCaption() {
 }
 
 void TMainForm::FontViewChange() {
-    SetStatusItem(0, QString("Font Count=%1").arg(FontView->Items().GetCount()));
+    StatusBar1->ShowFontCount(FontView->Items().GetCount());
 }
 
 void TMainForm::FontViewChangeSelected() {
@@ -213,26 +207,6 @@ void TMainForm::FontViewChangeSelected() {
             }
         }
     }
-    const int count = static_cast<int>(selectedFonts_.size());
-    QString text;
-    if (count == 0) {
-        text = "=Use Spacebar or Ctrl+Left Click to select/deselect font";
-    } else if (!sized) {
-        text = QString("Selected=%1 Fonts").arg(count);
-    } else {
-        text = QString("Selected=%1 Fonts (%2 bytes)")
-                   .arg(count)
-                   .arg(QLocale().toString(static_cast<qulonglong>(total)));
-    }
-    SetStatusItem(1, text);
-}
-
-void TMainForm::SetStatusItem(int index, const QString& text) {
-    QStringList status = StatusBar1->Items();
-    while (status.size() <= index) {
-        status.append(QString());
-    }
-    status[index] = text;
-    StatusBar1->SetItems(status);
-    StatusBar1->update();
+    StatusBar1->ShowMarked(static_cast<int>(selectedFonts_.size()),
+                           sized ? std::optional<std::uint64_t>(total) : std::nullopt);
 }

@@ -1,21 +1,19 @@
 // First showing, and the settings file "glyphwell.ini" read at start-up and written at close.
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QSplitter>
-#include <QToolButton>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <exception>
 #include <optional>
+#include <utility>
 
 #include "catalogue/viewersettings.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/samplebar.h"
 #include "preview/xfontlistview.h"
 
 namespace {
@@ -102,13 +100,7 @@ void TMainForm::FormShow() {
     } catch (...) {
         failure = std::current_exception();
     }
-    // The sample text itself is not stored: every run starts with the list's own text.
-    cbString->setEditText(QString::fromUtf8(FontView->Text()));
-    cbString->lineEdit()->setCursorPosition(0);
-    cbFontSize->setEditText(QString::number(FontView->FontSize()));
-    SetColorBoxFill(sForeColor, FontView->TextColor());
-    SetColorBoxFill(sBackColor, FontView->Color());
-    SetColorBoxFill(sFontNameColor, FontView->NameColor());
+    pnSample->ShowViewSettings();
     viewKind_ = vkAll;
     FontView->Items().Assign(*fontList_);
     if (failure) {
@@ -155,52 +147,35 @@ void TMainForm::LoadSettings() {
     // Values outside the known ones are passed on; the list decides what they mean.
     fontList_->SetSortType(settings.sortType);
     backupOnUninstall_ = settings.backupOnUninstall;
-    backupFolder_ = settings.backupPath.empty() ? services_.programFolder + "uninstalled"
-                                                : settings.backupPath;
+    backupFolder_ =
+        settings.backupPath.empty() ? services_.programFolder + "uninstalled" : settings.backupPath;
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         fontList_->SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
     }
     RefreshFolderLabels();
     LoadFontSettings(settings);
-    LoadHistory(settings.history);
+    pnSample->SetHistory(settings.history);
     // The favorites pane comes later; its expanded groups are kept as they were read.
     expandedFavorites_ = settings.expandedFavorites;
     fontList_->SetMode(settings.viewMode);
 }
 
 void TMainForm::LoadFontSettings(const TViewerSettings& settings) {
-    const struct {
-        bool on;
-        TFontStyles bit;
-        QToolButton* button;
-    } styles[] = {{settings.bold, fsBold, sbBold},
-                  {settings.italic, fsItalic, sbItalic},
-                  {settings.underline, fsUnderline, sbUnderline}};
     TFontStyles style = 0;
-    for (const auto& entry : styles) {
-        entry.button->setChecked(entry.on);
-        if (entry.on) {
-            style = static_cast<TFontStyles>(style | entry.bit);
+    for (const auto& [on, bit] :
+         {std::pair{settings.bold, fsBold}, std::pair{settings.italic, fsItalic},
+          std::pair{settings.underline, fsUnderline}}) {
+        if (on) {
+            style = static_cast<TFontStyles>(style | bit);
         }
     }
     FontView->SetFontStyle(style);
+    pnSample->ShowStyle();
     FontView->SetFontSize(settings.fontSize);
     FontView->SetAntiAlias(settings.antiAlias);
     FontView->SetColor(settings.backColor);
     FontView->SetTextColor(settings.foreColor);
     FontView->SetNameColor(settings.nameColor);
-}
-
-void TMainForm::LoadHistory(const std::vector<std::string>& history) {
-    QStringList texts;
-    for (const std::string& text : history) {
-        texts.append(QString::fromUtf8(text));
-    }
-    // Filling the list must not replace the sample text shown.
-    const QSignalBlocker blocker(cbString);
-    cbString->clear();
-    cbString->addItems(texts);
-    cbString->setCurrentIndex(-1);
 }
 
 void TMainForm::SaveSettings() {
@@ -231,9 +206,7 @@ void TMainForm::SaveSettings() {
         settings.foreColor = FontView->TextColor();
         // Kept like the other two, so a name colour chosen in a run survives it.
         settings.nameColor = FontView->NameColor();
-        for (int i = 0; i < cbString->count(); ++i) {
-            settings.history.push_back(cbString->itemText(i).toUtf8().toStdString());
-        }
+        settings.history = pnSample->History();
         settings.expandedFavorites = expandedFavorites_;
         WriteViewerSettings(SettingsFile(), settings);
     } catch (...) {

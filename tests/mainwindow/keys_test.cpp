@@ -27,25 +27,25 @@ void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons b
 
 TEST_F(KeysTest, SizeBoxTakesNumbersLeavesRefusedSizesAndRestoresNonNumbers) {
     InstallFonts({"Alpha"});
-    TestMainForm& form = Open();
-    TypeInto(form.cbFontSize, "24");
+    Open();
+    TypeInto(Child<QComboBox>("cbFontSize"), "24");
     EXPECT_EQ(View().FontSize(), 24);
-    TypeInto(form.cbFontSize, "3");
+    TypeInto(Child<QComboBox>("cbFontSize"), "3");
     EXPECT_EQ(View().FontSize(), 24);
-    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "3");
-    TypeInto(form.cbFontSize, "12a");
+    EXPECT_EQ(Child<QComboBox>("cbFontSize")->currentText().toStdString(), "3");
+    TypeInto(Child<QComboBox>("cbFontSize"), "12a");
     EXPECT_EQ(View().FontSize(), 12);  // "12" was a size on the way
-    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "12");
-    form.cbFontSize->setEditText("x");
-    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "12");
+    EXPECT_EQ(Child<QComboBox>("cbFontSize")->currentText().toStdString(), "12");
+    Child<QComboBox>("cbFontSize")->setEditText("x");
+    EXPECT_EQ(Child<QComboBox>("cbFontSize")->currentText().toStdString(), "12");
 }
 
 TEST_F(KeysTest, AltUpAndDownChangeTheSizeWithinItsRange) {
     InstallFonts({"Alpha"});
-    TestMainForm& form = Open();
+    Open();
     Key(Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(View().FontSize(), 17);
-    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "17");
+    EXPECT_EQ(Child<QComboBox>("cbFontSize")->currentText().toStdString(), "17");
     View().SetFontSize(100);
     Key(Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(View().FontSize(), 100);
@@ -56,13 +56,13 @@ TEST_F(KeysTest, AltUpAndDownChangeTheSizeWithinItsRange) {
 
 TEST_F(KeysTest, SampleTextAndStyleReachTheList) {
     InstallFonts({"Alpha"});
-    TestMainForm& form = Open();
-    TypeInto(form.cbString, "Hamburgefonstiv");
+    Open();
+    TypeInto(Child<QComboBox>("cbString"), "Hamburgefonstiv");
     EXPECT_EQ(View().Text(), "Hamburgefonstiv");
     Key(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_TRUE(form.sbBold->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("sbBold")->isChecked());
     EXPECT_EQ(View().FontStyle(), fsBold);
-    QTest::mouseClick(form.sbUnderline, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>("sbUnderline"), Qt::LeftButton);
     EXPECT_EQ(View().FontStyle(), fsBold | fsUnderline);
     Key(Qt::Key_B, Qt::ControlModifier);
     EXPECT_EQ(View().FontStyle(), fsUnderline);
@@ -145,7 +145,7 @@ TEST_F(KeysTest, ShortcutOfADisabledItemRunsNothing) {
 // key reaches the box itself, or its line edit) and mark no font.
 TEST_F(KeysTest, EditingKeysInTheTextBoxesEditTheirText) {
     InstallFonts({"Alpha", "Beta"});
-    TestMainForm& form = Open();
+    Open();
     const struct {
         std::vector<QKeyCombination> keys;
         const char* typed;
@@ -168,7 +168,7 @@ TEST_F(KeysTest, EditingKeysInTheTextBoxesEditTheirText) {
          "",
          "12"},
     };
-    for (QComboBox* box : {form.cbString, form.cbFontSize}) {
+    for (QComboBox* box : {Child<QComboBox>("cbString"), Child<QComboBox>("cbFontSize")}) {
         for (QWidget* target :
              {static_cast<QWidget*>(box), static_cast<QWidget*>(box->lineEdit())}) {
             for (const auto& edit : edits) {
@@ -191,11 +191,11 @@ TEST_F(KeysTest, EditingKeysInTheTextBoxesEditTheirText) {
 TEST_F(KeysTest, FontCommandsKeepTheirOtherShortcutsInTheTextBoxes) {
     InstallFonts({"Alpha", "Beta"});
     TestMainForm& form = Open();
-    QWidget* sample = form.cbString;
+    QWidget* sample = Child<QComboBox>("cbString");
     Key(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier, sample);
     EXPECT_TRUE(Items().GetItems(0).Selected());
     EXPECT_TRUE(Items().GetItems(1).Selected());
-    Key(Qt::Key_B, Qt::ControlModifier, form.cbFontSize->lineEdit());
+    Key(Qt::Key_B, Qt::ControlModifier, Child<QComboBox>("cbFontSize")->lineEdit());
     EXPECT_EQ(View().FontStyle(), fsBold);
     Key(Qt::Key_1, Qt::AltModifier, sample);
     EXPECT_EQ(form.FontList().Mode(), flmScreen);
@@ -309,23 +309,23 @@ TEST_F(KeysTest, SelectCommandTogglesLikeTheSpaceBar) {
 
 TEST_F(KeysTest, CtrlShiftIInvertsTheMarksAndCtrlIStaysItalic) {
     InstallFonts({"Alpha", "Beta"});
-    TestMainForm& form = Open();
+    Open();
     View().Select(0, false);
     Key(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(Items().GetItems(0).Selected());
     EXPECT_TRUE(Items().GetItems(1).Selected());
-    EXPECT_FALSE(form.sbItalic->isChecked());
+    EXPECT_FALSE(Child<QToolButton>("sbItalic")->isChecked());
     Key(Qt::Key_I, Qt::ControlModifier);
-    EXPECT_TRUE(form.sbItalic->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("sbItalic")->isChecked());
     EXPECT_EQ(View().FontStyle(), fsItalic);
     EXPECT_TRUE(Items().GetItems(1).Selected());
 }
 
 TEST_F(KeysTest, ContextMenuRules) {
     InstallFonts({"Alpha", "Beta"});
-    TestMainForm& form = Open();
+    Open();
     View().Select(0, false);
-    emit form.PopupMenu1->aboutToShow();
+    emit Menu("PopupMenu1")->aboutToShow();
     EXPECT_TRUE(Action("Deselect2")->isVisible());
     EXPECT_FALSE(Action("Select2")->isVisible());
     EXPECT_TRUE(Action("UninstallFont2")->isVisible());
@@ -337,8 +337,8 @@ TEST_F(KeysTest, ContextMenuRules) {
     EXPECT_FALSE(Items().GetItems(0).Selected());
 
     Key(Qt::Key_3, Qt::AltModifier);
-    emit form.PopupMenu1->aboutToShow();
-    for (QAction* item : form.PopupMenu1->actions()) {
+    emit Menu("PopupMenu1")->aboutToShow();
+    for (QAction* item : Menu("PopupMenu1")->actions()) {
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
     }
     EXPECT_TRUE(Action("ArrangebyFontName2")->isChecked());

@@ -29,14 +29,15 @@ public:
 // nested load (F5, then Alt+2), Ctrl+A, a click on a colour box, a click on a tab and a
 // wheel turn over the list.
 void PokeTheMainWindow(TestMainForm& form) {
+    auto* view = form.findChild<TXFontListView*>("FontView");
     for (const QKeyCombination keys :
          {QKeyCombination(Qt::Key_F5), QKeyCombination(Qt::AltModifier, Qt::Key_2),
           QKeyCombination(Qt::ControlModifier, Qt::Key_A)}) {
-        QTest::keyClick(form.FontView, keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(view, keys.key(), keys.keyboardModifiers());
     }
-    QTest::mouseClick(form.sForeColor, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(form.tbScreen, Qt::LeftButton, {}, QPoint(5, 5));
-    QWidget* viewport = form.FontView->viewport();
+    QTest::mouseClick(form.findChild<QWidget*>("sForeColor"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(form.findChild<QWidget*>("tbScreen"), Qt::LeftButton, {}, QPoint(5, 5));
+    QWidget* viewport = view->viewport();
     const QPoint at(20, 20);
     QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -107,12 +108,13 @@ TEST_F(LoadsTest, AFailedFirstLoadStillLeavesAUsableWindow) {
     EXPECT_EQ(box.caption, "Glyphwell Viewer 1.5 Beta");
     EXPECT_EQ(box.icon, platform::MsgIcon::Error);
 
-    EXPECT_EQ(form.cbString->currentText().toStdString(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890");
-    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "16");
-    EXPECT_TRUE(form.tbInstalled->isChecked());
+    EXPECT_EQ(Child<QComboBox>("cbString")->currentText().toStdString(),
+              "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890");
+    EXPECT_EQ(Child<QComboBox>("cbFontSize")->currentText().toStdString(), "16");
+    EXPECT_TRUE(Child<QToolButton>("tbInstalled")->isChecked());
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Installed Fonts");
     EXPECT_EQ(
-        form.StatusBar1->Items(),
+        Child<TBtnStatusBar>("StatusBar1")->Items(),
         (QStringList{"Font Count=0", "=Use Spacebar or Ctrl+Left Click to select/deselect font"}));
 
     failing.failing = false;

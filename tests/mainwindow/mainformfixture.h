@@ -5,11 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QSplitter>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/btnstatusbar.h"
+#include "controls/ximagelabel.h"
 #include "fakes/fakefontchange.h"
 #include "fakes/fakefonttable.h"
 #include "fakes/fakeinstalledfonts.h"
@@ -87,12 +91,21 @@ protected:
 
     void CloseForm() { form_->close(); }
 
-    TXFontListView& View() { return *form_->FontView; }
-    TFontList& Items() { return form_->FontView->Items(); }
+    // The window's component named name (its objectName), as a user finds it on screen.
+    template <class T>
+    T* Child(const char* name) const {
+        T* child = form_->findChild<T*>(name);
+        if (child == nullptr) {
+            ADD_FAILURE() << "no " << name << " in the window";
+        }
+        return child;
+    }
+
+    TXFontListView& View() { return *Child<TXFontListView>("FontView"); }
+    TFontList& Items() { return View().Items(); }
 
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* target = nullptr) {
-        QTest::keyClick(target != nullptr ? target : form_->FontView, static_cast<Qt::Key>(key),
-                        modifiers);
+        QTest::keyClick(target != nullptr ? target : &View(), static_cast<Qt::Key>(key), modifiers);
     }
 
     QAction* Action(const char* name) const { return form_->findChild<QAction*>(name); }

@@ -26,17 +26,17 @@ TEST_F(ModesTest, CaptionTabsAndToolbarFollowTheMode) {
     InstallFonts({"Alpha", "Beta"});
     TestMainForm& form = Open();
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Installed Fonts");
-    EXPECT_TRUE(form.tbInstalled->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("tbInstalled")->isChecked());
     EXPECT_TRUE(Action("tbDelete")->isEnabled());
     EXPECT_EQ(Action("tbDelete")->toolTip().toStdString(), "Uninstall");
     EXPECT_EQ(Action("tbDelete")->property("tag").toInt(), 1);
     EXPECT_FALSE(Action("tbInstall")->isEnabled());
-    EXPECT_TRUE(form.pnFolders->isHidden());
-    EXPECT_TRUE(form.tbFavGroup->isHidden());
+    EXPECT_TRUE(Child<QWidget>("pnFolders")->isHidden());
+    EXPECT_TRUE(Child<QToolButton>("tbFavGroup")->isHidden());
 
     Key(Qt::Key_1, Qt::AltModifier);
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Screen Fonts");
-    EXPECT_TRUE(form.tbScreen->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("tbScreen")->isChecked());
     EXPECT_FALSE(Action("tbDelete")->isEnabled());
     EXPECT_FALSE(Action("tbInstall")->isEnabled());
     EXPECT_EQ(Items().GetCount(), 3);
@@ -44,26 +44,26 @@ TEST_F(ModesTest, CaptionTabsAndToolbarFollowTheMode) {
     // Folder mode with every slot free opens no dialog and shows an empty list.
     Key(Qt::Key_3, Qt::AltModifier);
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Fonts in folder");
-    EXPECT_TRUE(form.tbFolders->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("tbFolders")->isChecked());
     EXPECT_EQ(Items().GetCount(), 0);
-    EXPECT_FALSE(form.pnFolders->isHidden());
-    EXPECT_FALSE(form.sbAddFolder->isHidden());
-    for (TXImageLabel* label : form.ilFolder) {
-        EXPECT_TRUE(label->isHidden());
+    EXPECT_FALSE(Child<QWidget>("pnFolders")->isHidden());
+    EXPECT_FALSE(Child<QToolButton>("sbAddFolder")->isHidden());
+    for (const char* slot : {"ilFolder1", "ilFolder2", "ilFolder3", "ilFolder4", "ilFolder5"}) {
+        EXPECT_TRUE(Child<TXImageLabel>(slot)->isHidden()) << slot;
     }
     EXPECT_EQ(Action("tbDelete")->toolTip().toStdString(), "Delete");
     EXPECT_EQ(Action("tbDelete")->property("tag").toInt(), 0);
     EXPECT_TRUE(dialogs_.Calls().empty());
-    EXPECT_EQ(form.StatusBar1->Items().value(0).toStdString(), "Font Count=0");
+    EXPECT_EQ(Child<TBtnStatusBar>("StatusBar1")->Items().value(0).toStdString(), "Font Count=0");
 }
 
 TEST_F(ModesTest, TheModeAlreadyShownInFullReloadsNothing) {
     InstallFonts({"Alpha", "Beta"});
-    TestMainForm& form = Open();
+    Open();
     const int reads = installed_.ListCount();
-    QTest::mouseClick(form.tbInstalled, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>("tbInstalled"), Qt::LeftButton);
     EXPECT_EQ(installed_.ListCount(), reads);
-    EXPECT_TRUE(form.tbInstalled->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("tbInstalled")->isChecked());
     Key(Qt::Key_2, Qt::AltModifier);
     EXPECT_EQ(installed_.ListCount(), reads);
 }
@@ -78,7 +78,7 @@ TEST_F(ModesTest, SelectedThenAllFontsRestoresTheMarksByFileName) {
     ASSERT_EQ(Items().GetCount(), 2);
     EXPECT_EQ(Items().GetItems(0).FullName(), "Beta Regular");
     EXPECT_FALSE(Items().GetItems(0).Selected());
-    EXPECT_TRUE(form.tbSelected->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("tbSelected")->isChecked());
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Installed Fonts");
 
     // Inside the set the marks do not matter: every font shown comes back marked.
@@ -90,27 +90,27 @@ TEST_F(ModesTest, SelectedThenAllFontsRestoresTheMarksByFileName) {
         marks.push_back(Items().GetItems(i).Selected());
     }
     EXPECT_EQ(marks, (std::vector<bool>{false, true, false, true}));
-    EXPECT_TRUE(form.tbInstalled->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("tbInstalled")->isChecked());
     EXPECT_EQ(form.SelectedFonts().size(), 2u);
     EXPECT_EQ(form.SelectedFonts()[1], (std::pair<std::string, int>{"Delta Regular", 3}));
 }
 
 TEST_F(ModesTest, SelectedWithNothingMarkedGivesAnEmptyViewAndPressedTab) {
     InstallFonts({"Alpha", "Beta"});
-    TestMainForm& form = Open();
+    Open();
     Key(Qt::Key_4, Qt::AltModifier);
     EXPECT_EQ(Items().GetCount(), 0);
-    EXPECT_TRUE(form.tbSelected->isChecked());
-    EXPECT_EQ(form.StatusBar1->Items().value(0).toStdString(), "Font Count=0");
+    EXPECT_TRUE(Child<QToolButton>("tbSelected")->isChecked());
+    EXPECT_EQ(Child<TBtnStatusBar>("StatusBar1")->Items().value(0).toStdString(), "Font Count=0");
 }
 
 TEST_F(ModesTest, EveryFontSelectedStillPressesSelected) {
     InstallFonts({"Alpha", "Beta"});
-    TestMainForm& form = Open();
+    Open();
     View().SelectAll();
     Key(Qt::Key_4, Qt::AltModifier);
     EXPECT_EQ(Items().GetCount(), 2);
-    EXPECT_TRUE(form.tbSelected->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("tbSelected")->isChecked());
 }
 
 TEST_F(ModesTest, EscAltFourAndCtrlZeroMoveBetweenTheViews) {
@@ -171,23 +171,24 @@ TEST_F(ModesTest, StatusShowsCountsAndBytesWithThousandsSeparators) {
     WriteFont("data/fonts/Big.ttf", "Big", 1234567 - base);
     installed_.SetFiles({big, WriteFont("data/fonts/Small.ttf", "Small")});
     LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
-    TestMainForm& form = Open();
-    EXPECT_EQ(form.StatusBar1->Items().value(0).toStdString(), "Font Count=2");
-    EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(),
+    Open();
+    EXPECT_EQ(Child<TBtnStatusBar>("StatusBar1")->Items().value(0).toStdString(), "Font Count=2");
+    EXPECT_EQ(Child<TBtnStatusBar>("StatusBar1")->Items().value(1).toStdString(),
               "=Use Spacebar or Ctrl+Left Click to select/deselect font");
     View().Select(0, false);
-    EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(),
+    EXPECT_EQ(Child<TBtnStatusBar>("StatusBar1")->Items().value(1).toStdString(),
               "Selected=1 Fonts (1,234,567 bytes)");
     {
         LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
         View().Select(0, false);
-        EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(),
+        EXPECT_EQ(Child<TBtnStatusBar>("StatusBar1")->Items().value(1).toStdString(),
                   "Selected=1 Fonts (1.234.567 bytes)");
     }
     Key(Qt::Key_1, Qt::AltModifier);
     View().Select(0, false);
     View().Select(2, false);
-    EXPECT_EQ(form.StatusBar1->Items().value(1).toStdString(), "Selected=2 Fonts");
+    EXPECT_EQ(Child<TBtnStatusBar>("StatusBar1")->Items().value(1).toStdString(),
+              "Selected=2 Fonts");
 }
 
 TEST_F(ModesTest, AddFolderShowsItsFontsAndLabelAndRemoveTakesThemAway) {
@@ -197,24 +198,24 @@ TEST_F(ModesTest, AddFolderShowsItsFontsAndLabelAndRemoveTakesThemAway) {
     TestMainForm& form = Open();
     Key(Qt::Key_3, Qt::AltModifier);
     dialogs_.QueueFolder(folder);
-    QTest::mouseClick(form.sbAddFolder, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>("sbAddFolder"), Qt::LeftButton);
     ASSERT_EQ(dialogs_.Calls().size(), 1u);
     EXPECT_EQ(dialogs_.Calls()[0].kind, "BrowseForFolder");
     EXPECT_EQ(dialogs_.Calls()[0].caption, "Select Folder contains font files");
     EXPECT_EQ(form.LastFolder(), folder);
     EXPECT_EQ(Items().GetCount(), 2);
-    EXPECT_FALSE(form.ilFolder[0]->isHidden());
-    EXPECT_EQ(form.ilFolder[0]->Caption(), "latin  ");
+    EXPECT_FALSE(Child<TXImageLabel>("ilFolder1")->isHidden());
+    EXPECT_EQ(Child<TXImageLabel>("ilFolder1")->Caption(), "latin  ");
 
     // The next pick starts where the last one ended.
-    QTest::mouseClick(form.sbAddFolder, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>("sbAddFolder"), Qt::LeftButton);
     EXPECT_EQ(dialogs_.Calls()[1].text, folder);
 
-    emit form.ilFolder[0]->customContextMenuRequested(QPoint(2, 2));
-    form.FoldersContext->hide();
+    emit Child<TXImageLabel>("ilFolder1")->customContextMenuRequested(QPoint(2, 2));
+    Menu("FoldersContext")->hide();
     Action("RemoveFolder1")->trigger();
     EXPECT_EQ(Items().GetCount(), 0);
-    EXPECT_TRUE(form.ilFolder[0]->isHidden());
+    EXPECT_TRUE(Child<TXImageLabel>("ilFolder1")->isHidden());
     EXPECT_EQ(form.FontList().GetFolderCount(), 0);
 }
 
@@ -228,7 +229,7 @@ TEST_F(ModesTest, SixthFolderIsRefusedBeforeTheBrowserOpens) {
     ini.WriteInteger("Option", "ViewMode", 2);
     TestMainForm& form = Open();
     ASSERT_EQ(form.FontList().GetFolderCount(), 5);
-    QTest::mouseClick(form.sbAddFolder, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>("sbAddFolder"), Qt::LeftButton);
     ASSERT_EQ(dialogs_.Calls().size(), 1u);
     EXPECT_EQ(dialogs_.Calls()[0].kind, "MessageBox");
     EXPECT_EQ(dialogs_.Calls()[0].text, "폴더는 5개까지만 추가할 수 있습니다.");

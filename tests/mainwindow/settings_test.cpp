@@ -21,9 +21,9 @@ TEST_F(SettingsTest, WithoutFileEverythingIsDefaultAndCloseWritesEveryKey) {
     TestMainForm& form = Open();
     EXPECT_EQ(form.geometry(), QRect(100, 100, 550, 500));
     EXPECT_TRUE(Action("tbFavorites")->isChecked());
-    EXPECT_FALSE(form.pnFavorites->isHidden());
+    EXPECT_FALSE(Child<QWidget>("pnFavorites")->isHidden());
     QApplication::processEvents();
-    EXPECT_EQ(form.pnFavorites->width(), 160);
+    EXPECT_EQ(Child<QWidget>("pnFavorites")->width(), 160);
     EXPECT_EQ(form.FontList().Mode(), flmInstalled);
     EXPECT_EQ(form.FontList().SortType(), stName);
     EXPECT_EQ(View().FontSize(), 16);
@@ -32,10 +32,11 @@ TEST_F(SettingsTest, WithoutFileEverythingIsDefaultAndCloseWritesEveryKey) {
     EXPECT_EQ(View().Color(), 16777215u);
     EXPECT_EQ(View().TextColor(), 0u);
     EXPECT_EQ(View().NameColor(), 32768u);
-    EXPECT_EQ(form.cbString->count(), 0);
-    EXPECT_EQ(form.cbString->currentText().toStdString(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890");
+    EXPECT_EQ(Child<QComboBox>("cbString")->count(), 0);
+    EXPECT_EQ(Child<QComboBox>("cbString")->currentText().toStdString(),
+              "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890");
     EXPECT_EQ(View().Text(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890");
-    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "16");
+    EXPECT_EQ(Child<QComboBox>("cbFontSize")->currentText().toStdString(), "16");
     EXPECT_EQ(Items().GetCount(), 2);
     EXPECT_EQ(form.BackupFolder(), sandbox_.HomeFolder() + "uninstalled");
     EXPECT_TRUE(form.BackupOnUninstall());
@@ -65,19 +66,19 @@ TEST_F(SettingsTest, WithoutFileEverythingIsDefaultAndCloseWritesEveryKey) {
 TEST_F(SettingsTest, StyleFourteenIsBoldItalicUnderlineAndOneIsRegular) {
     InstallFonts({"Alpha"});
     Ini().WriteInteger("Font", "Style", 14);
-    TestMainForm& form = Open();
+    Open();
     EXPECT_EQ(View().FontStyle(), fsBold | fsItalic | fsUnderline);
-    EXPECT_TRUE(form.sbBold->isChecked());
-    EXPECT_TRUE(form.sbItalic->isChecked());
-    EXPECT_TRUE(form.sbUnderline->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("sbBold")->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("sbItalic")->isChecked());
+    EXPECT_TRUE(Child<QToolButton>("sbUnderline")->isChecked());
     CloseForm();
     EXPECT_EQ(Ini().ReadInteger("Font", "Style", -1), 14);
 
     form_.reset();
     Ini().WriteInteger("Font", "Style", 1);
-    TestMainForm& again = Open();
+    Open();
     EXPECT_EQ(View().FontStyle(), 0);
-    EXPECT_FALSE(again.sbBold->isChecked());
+    EXPECT_FALSE(Child<QToolButton>("sbBold")->isChecked());
     CloseForm();
     EXPECT_EQ(Ini().ReadInteger("Font", "Style", -1), 0);
 }
@@ -92,10 +93,10 @@ TEST_F(SettingsTest, FolderSlotGapStaysInPlaceAndIsWrittenBackEmpty) {
     TestMainForm& form = Open();
     EXPECT_EQ(form.FontList().GetFolders(1), "");
     EXPECT_EQ(form.FontList().GetFolders(2), folder);
-    EXPECT_TRUE(form.ilFolder[1]->isHidden());
-    EXPECT_FALSE(form.ilFolder[2]->isHidden());
-    EXPECT_EQ(form.ilFolder[2]->Caption(), "latin  ");
-    EXPECT_EQ(form.ilFolder[2]->toolTip().toStdString(), folder);
+    EXPECT_TRUE(Child<TXImageLabel>("ilFolder2")->isHidden());
+    EXPECT_FALSE(Child<TXImageLabel>("ilFolder3")->isHidden());
+    EXPECT_EQ(Child<TXImageLabel>("ilFolder3")->Caption(), "latin  ");
+    EXPECT_EQ(Child<TXImageLabel>("ilFolder3")->toolTip().toStdString(), folder);
     EXPECT_EQ(Items().GetCount(), 1);
     CloseForm();
     EXPECT_EQ(Ini().ReadString("Folders", "Folder2", "?"), "");
@@ -108,10 +109,10 @@ TEST_F(SettingsTest, HistoryGapGivesEmptyEntryAndIsRenumberedAtClose) {
     platform::IniFile ini = Ini();
     ini.WriteString("History", "1", "The quick brown fox");
     ini.WriteString("History", "3", "Third");
-    TestMainForm& form = Open();
-    ASSERT_EQ(form.cbString->count(), 2);
-    EXPECT_EQ(form.cbString->itemText(0).toStdString(), "The quick brown fox");
-    EXPECT_EQ(form.cbString->itemText(1).toStdString(), "");
+    Open();
+    ASSERT_EQ(Child<QComboBox>("cbString")->count(), 2);
+    EXPECT_EQ(Child<QComboBox>("cbString")->itemText(0).toStdString(), "The quick brown fox");
+    EXPECT_EQ(Child<QComboBox>("cbString")->itemText(1).toStdString(), "");
     // Filling the list does not replace the sample text.
     EXPECT_EQ(View().Text(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890");
     CloseForm();
@@ -214,14 +215,17 @@ TEST_F(SettingsTest, FavoritesPaneWidthIsClampedAndWrittenBackAsUsed) {
         TestMainForm& form = Open();
         QApplication::processEvents();
         const int centreMinimum = form.findChild<QWidget*>("pnCentre")->minimumSizeHint().width();
-        EXPECT_TRUE(form.FontView->isVisible()) << stored;
-        EXPECT_GE(form.FontView->width(), centreMinimum) << stored;
-        EXPECT_LE(form.tbSelected->geometry().right(), form.TabBar->width()) << stored;
-        EXPECT_GE(form.pnFavorites->width(), 100) << stored;
+        EXPECT_TRUE(Child<TXFontListView>("FontView")->isVisible()) << stored;
+        EXPECT_GE(Child<TXFontListView>("FontView")->width(), centreMinimum) << stored;
+        EXPECT_LE(Child<QToolButton>("tbSelected")->geometry().right(),
+                  Child<QWidget>("TabBar")->width())
+            << stored;
+        EXPECT_GE(Child<QWidget>("pnFavorites")->width(), 100) << stored;
         CloseForm();
         const int written = Ini().ReadInteger("Window", "FavPane", -1);
         EXPECT_GE(written, 100) << stored;
-        EXPECT_LE(written, Desktop().width() - form.Splitter1->handleWidth() - centreMinimum)
+        EXPECT_LE(written,
+                  Desktop().width() - Child<QSplitter>("Splitter1")->handleWidth() - centreMinimum)
             << stored;
         if (stored < 100) {
             EXPECT_EQ(written, 100) << stored;
@@ -232,16 +236,17 @@ TEST_F(SettingsTest, FavoritesPaneWidthIsClampedAndWrittenBackAsUsed) {
 
 TEST_F(SettingsTest, ColoursChosenInTheBoxesAreKeptIncludingTheNameColour) {
     InstallFonts({"Alpha"});
-    TestMainForm& form = Open();
+    Open();
     dialogs_.QueueColor(0x0000FF);  // red
-    QTest::mouseClick(form.sFontNameColor, Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>("sFontNameColor"), Qt::LeftButton);
     EXPECT_EQ(View().NameColor(), 0x0000FFu);
-    EXPECT_EQ(form.sFontNameColor->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(Child<QWidget>("sFontNameColor")->palette().color(QPalette::Window),
+              QColor(255, 0, 0));
     dialogs_.QueueColor(0x00FF00);
-    QTest::mouseClick(form.sForeColor, Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>("sForeColor"), Qt::LeftButton);
     EXPECT_EQ(View().TextColor(), 0x00FF00u);
     // A cancelled dialog changes nothing.
-    QTest::mouseClick(form.sBackColor, Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>("sBackColor"), Qt::LeftButton);
     EXPECT_EQ(View().Color(), 16777215u);
     ASSERT_EQ(dialogs_.Calls().size(), 3u);
     EXPECT_EQ(dialogs_.Calls()[0].kind, "ChooseColor");
@@ -284,10 +289,10 @@ TEST_F(SettingsTest, StoredValuesComeBack) {
     ini.WriteInteger("Option", "Backup", 0);
     TestMainForm& form = Open();
     EXPECT_EQ(View().FontSize(), 30);
-    EXPECT_EQ(form.cbFontSize->currentText().toStdString(), "30");
+    EXPECT_EQ(Child<QComboBox>("cbFontSize")->currentText().toStdString(), "30");
     EXPECT_TRUE(View().AntiAlias());
     EXPECT_EQ(form.FontList().SortType(), stPath);
-    EXPECT_TRUE(form.pnFavorites->isHidden());
+    EXPECT_TRUE(Child<QWidget>("pnFavorites")->isHidden());
     EXPECT_FALSE(Action("tbFavorites")->isChecked());
     EXPECT_EQ(form.BackupFolder(), "/somewhere/else");
     EXPECT_FALSE(form.BackupOnUninstall());

@@ -12,10 +12,10 @@ using ToolsTest = MainFormTest;
 
 TEST_F(ToolsTest, HelpPagesAndHomepageOpenTheBundledPages) {
     InstallFonts({"Alpha"});
-    TestMainForm& form = Open();
+    Open();
     Key(Qt::Key_F1);
     Action("Shortcut1")->trigger();
-    QTest::mouseClick(form.lbCredit, Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>("lbCredit"), Qt::LeftButton);
     ASSERT_EQ(shell_.Executed().size(), 3u);
     EXPECT_EQ(shell_.Executed()[0].file, sandbox_.HomeFolder() + "help/help.html");
     EXPECT_EQ(shell_.Executed()[1].file, sandbox_.HomeFolder() + "help/shortcut.html");
@@ -42,8 +42,8 @@ TEST_F(ToolsTest, OpenExplorerOnAnEmptyFolderListDoesNothing) {
     Ini().WriteInteger("Option", "ViewMode", 2);
     TestMainForm& form = Open();
     EXPECT_EQ(form.windowTitle().toStdString(), "Glyphwell Viewer 1.5 Beta - Fonts in folder");
-    EXPECT_FALSE(form.pnFolders->isHidden());
-    Key(Qt::Key_Return, Qt::ControlModifier, form.cbString);
+    EXPECT_FALSE(Child<QWidget>("pnFolders")->isHidden());
+    Key(Qt::Key_Return, Qt::ControlModifier, Child<QComboBox>("cbString"));
     EXPECT_TRUE(shell_.Executed().empty());
 }
 
