@@ -12,6 +12,7 @@
 
 #include "catalogue/fontlist.h"
 #include "mainwindow/actiontable.h"
+#include "platform/printer.h"
 #include "platform/services.h"
 
 class QAction;
@@ -32,6 +33,7 @@ class TXFontListView;
 class TXImageLabel;
 class TXLabel;
 class TfScan;
+class TFontInfo;
 struct TViewerSettings;
 
 // What the font list view shows.
@@ -122,6 +124,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Begins dragging the marked fonts towards the favorites pane.
     virtual void StartFontDrag();
+
+    // ---- Font details and output (mainform_details.cpp, mainform_output.cpp)
+    // The printer the print command prints on: the desktop's, made when first printed on
+    // (asking for the printers takes a moment).
+    virtual platform::Printer& MainPrinter();
+
+private:
+    void PropertiesCommand();
+    void CharmapCommand();
+    void PrintCommand();
+    void ExportCommand();
+    void SetSampleTextCommand();
+    // The record of the list's focused row; null when no row is focused.
+    const TFontInfo* FocusedFont() const;
+
+    std::unique_ptr<platform::Printer> printer_;
+    // ---- end of font details and output
 
 private:
     // Layout (mainform_layout.cpp).

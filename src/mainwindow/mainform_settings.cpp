@@ -16,6 +16,8 @@
 #include "catalogue/viewersettings.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
+#include "output/samplehistory.h"
+#include "platform/inifile.h"
 #include "preview/xfontlistview.h"
 
 namespace {
@@ -155,14 +157,14 @@ void TMainForm::LoadSettings() {
     // Values outside the known ones are passed on; the list decides what they mean.
     fontList_->SetSortType(settings.sortType);
     backupOnUninstall_ = settings.backupOnUninstall;
-    backupFolder_ = settings.backupPath.empty() ? services_.programFolder + "uninstalled"
-                                                : settings.backupPath;
+    backupFolder_ =
+        settings.backupPath.empty() ? services_.programFolder + "uninstalled" : settings.backupPath;
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         fontList_->SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
     }
     RefreshFolderLabels();
     LoadFontSettings(settings);
-    LoadHistory(settings.history);
+    LoadHistory(ReadSampleTexts(platform::IniFile(SettingsFile())));
     // The favorites pane comes later; its expanded groups are kept as they were read.
     expandedFavorites_ = settings.expandedFavorites;
     fontList_->SetMode(settings.viewMode);
@@ -231,11 +233,14 @@ void TMainForm::SaveSettings() {
         settings.foreColor = FontView->TextColor();
         // Kept like the other two, so a name colour chosen in a run survives it.
         settings.nameColor = FontView->NameColor();
-        for (int i = 0; i < cbString->count(); ++i) {
-            settings.history.push_back(cbString->itemText(i).toUtf8().toStdString());
-        }
         settings.expandedFavorites = expandedFavorites_;
         WriteViewerSettings(SettingsFile(), settings);
+        std::vector<std::string> history;
+        for (int i = 0; i < cbString->count(); ++i) {
+            history.push_back(cbString->itemText(i).toUtf8().toStdString());
+        }
+        platform::IniFile file(SettingsFile());
+        WriteSampleTexts(file, history);
     } catch (...) {
         // Saving settings never bothers the user; the keys written so far stay written.
     }
