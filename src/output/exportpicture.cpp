@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringLiteral>
 #include <algorithm>
+#include <cmath>
 
 #include "catalogue/fontlist.h"
 #include "platform/colorref.h"
@@ -50,12 +51,24 @@ void TExportPicture::CalcExtent() {
     for (const std::string& name : fontNames_) {
         const QFontMetrics metrics(faces_.Plain(name, look_.fontSize, look_.fontStyle).font,
                                    &canvas);
-        maxWidth = std::max(maxWidth, metrics.horizontalAdvance(sampleText_));
+        maxWidth = std::max({maxWidth, metrics.horizontalAdvance(sampleText_), SmoothWidth(name)});
         maxHeight = std::max(maxHeight, metrics.height());
     }
     const auto count = static_cast<std::int64_t>(fontNames_.size());
     naturalWidth_ = std::int64_t{maxWidth} + 8;
     naturalHeight_ = count * (maxHeight + 4) + count * LabelHeight(canvas);
+}
+
+// The smoothing draws a made-up bold wider than the face's advances say: each glyph is
+// widened, and the last one's strokes grow past its advance.
+int TExportPicture::SmoothWidth(const std::string& name) {
+    if (!look_.antiAlias) {
+        return 0;
+    }
+    SampleFace& face =
+        faces_.Scaled(name, look_.fontSize, look_.fontStyle, TSupersampledText::kScale);
+    const double large = TSampleFontCache::Width(face, sampleText_) + 2 * face.boldStrength;
+    return static_cast<int>(std::ceil(large / TSupersampledText::kScale));
 }
 
 QImage TExportPicture::Draw(int width, int height) {

@@ -51,6 +51,8 @@ public:
 private:
     void CalcExtent();
     int LabelHeight(const QPaintDevice& canvas) const;
+    // Width of the smoothed sample in the named face; 0 when samples are not smoothed.
+    int SmoothWidth(const std::string& name);
     // The sample in the named face with its top-left corner at, painted on picture.
     void DrawSample(QPainter& painter, const QImage& picture, const std::string& name, QPoint at);
     void DrawSmoothSample(QPainter& painter, const QImage& picture, const std::string& name,

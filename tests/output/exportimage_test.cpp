@@ -10,8 +10,10 @@
 #include <set>
 
 #include "fakes/scripteddialogs.h"
+#include "platform/linux/qtfonttable.h"
 #include "render/fontstyle.h"
 #include "sheetfixture.h"
+#include "support/sandbox.h"
 
 namespace {
 
@@ -158,6 +160,28 @@ TEST_F(ExportImageTest, SamplesTakeTheViewsStyleAndSmoothing) {
     EXPECT_GT(GreysBelow(smoothDrawn, 0).size(), 8u);
     // The smoothed sample lies where the plain one does.
     EXPECT_NEAR(FirstInkRow(smoothDrawn, 0), FirstInkRow(plainDrawn, 0), 2);
+}
+
+// A made-up bold (the face's own, emboldened) is drawn wider than the face's advances say,
+// the smoothed one most: the natural width still holds the whole sample.
+TEST_F(ExportImageTest, TheNaturalWidthHoldsAMadeUpBoldSample) {
+    Sandbox sandbox;
+    const std::string file =
+        sandbox.CopyFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "fonts/Book.ttf");
+    platform::QtFontTable table;
+    ASSERT_EQ(table.AddFontFile(file), 0);
+    TSampleFontCache bookFaces(&table);
+    for (const bool antiAlias : {false, true}) {
+        TExportLook look;
+        look.fontStyle = fsBold;
+        look.antiAlias = antiAlias;
+        TExportPicture picture({"DejaVu Sans"}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890", look,
+                               bookFaces);
+        const int width = static_cast<int>(picture.NaturalWidth());
+        const QImage drawn = picture.Draw(width, static_cast<int>(picture.NaturalHeight()));
+        EXPECT_EQ(InkBelow(drawn.copy(width - 3, 0, 3, drawn.height()), 0), 0) << antiAlias;
+    }
+    table.RemoveFontFile(file);
 }
 
 TEST_F(ExportImageTest, AZeroSideDisablesExport) {
