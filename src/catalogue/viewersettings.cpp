@@ -25,8 +25,8 @@ void ReadWindowAndOptions(const platform::IniFile& ini, TViewerSettings& s) {
     s.mainBounds = ini.ReadString("Window", "Main", s.mainBounds);
     s.favPaneWidth = ini.ReadInteger("Window", "FavPane", s.favPaneWidth);
     s.favoritesShown = ini.ReadInteger("Option", "Left", 1) != 0;
-    s.sortType =
-        static_cast<TSortType>(static_cast<std::uint8_t>(ini.ReadInteger("Option", "Sort", stName)));
+    s.sortType = static_cast<TSortType>(
+        static_cast<std::uint8_t>(ini.ReadInteger("Option", "Sort", stName)));
     s.viewMode = static_cast<TFontListMode>(
         static_cast<std::uint8_t>(ini.ReadInteger("Option", "ViewMode", flmInstalled)));
     s.backupOnUninstall = ini.ReadInteger("Option", "Backup", 1) != 0;
@@ -44,20 +44,12 @@ void ReadFontAndColours(const platform::IniFile& ini, TViewerSettings& s) {
     s.underline = (style & kStyleUnderline) != 0;
     s.fontSize = ini.ReadInteger("Font", "Size", s.fontSize);
     s.antiAlias = ini.ReadInteger("Font", "AntiAlias", 0) != 0;
-    s.backColor = static_cast<std::uint32_t>(
-        ini.ReadInteger("Color", "Back", static_cast<int>(s.backColor)));
-    s.foreColor = static_cast<std::uint32_t>(
-        ini.ReadInteger("Color", "Fore", static_cast<int>(s.foreColor)));
-    s.nameColor = static_cast<std::uint32_t>(
-        ini.ReadInteger("Color", "Name", static_cast<int>(s.nameColor)));
-}
-
-void ReadHistory(const platform::IniFile& ini, TViewerSettings& s) {
-    const std::size_t count = ini.ReadSection("History").size();
-    for (std::size_t i = 1; i <= count; ++i) {
-        s.history.push_back(ini.ReadString("History", std::to_string(i), ""));
-    }
-    s.expandedFavorites = ini.ReadSectionValues("ExpandedFav");
+    s.backColor =
+        static_cast<std::uint32_t>(ini.ReadInteger("Color", "Back", static_cast<int>(s.backColor)));
+    s.foreColor =
+        static_cast<std::uint32_t>(ini.ReadInteger("Color", "Fore", static_cast<int>(s.foreColor)));
+    s.nameColor =
+        static_cast<std::uint32_t>(ini.ReadInteger("Color", "Name", static_cast<int>(s.nameColor)));
 }
 
 }  // namespace
@@ -67,7 +59,7 @@ TViewerSettings ReadViewerSettings(const std::string& fileName) {
     TViewerSettings settings;
     ReadWindowAndOptions(ini, settings);
     ReadFontAndColours(ini, settings);
-    ReadHistory(ini, settings);
+    settings.expandedFavorites = ini.ReadSectionValues("ExpandedFav");
     return settings;
 }
 
@@ -89,10 +81,6 @@ void WriteViewerSettings(const std::string& fileName, const TViewerSettings& s) 
     ini.WriteInteger("Color", "Back", static_cast<int>(s.backColor));
     ini.WriteInteger("Color", "Fore", static_cast<int>(s.foreColor));
     ini.WriteInteger("Color", "Name", static_cast<int>(s.nameColor));
-    ini.EraseSection("History");
-    for (std::size_t i = 0; i < s.history.size(); ++i) {
-        ini.WriteString("History", std::to_string(i + 1), s.history[i]);
-    }
     ini.EraseSection("ExpandedFav");
     for (const auto& [row, group] : s.expandedFavorites) {
         ini.WriteString("ExpandedFav", row, group);

@@ -16,9 +16,9 @@ constexpr const char* kSettingsFileName = "glyphwell.ini";
 struct TViewerSettings {
     // [Window] Main: "maximized,left,top,width,height" as stored; the window parses it.
     std::string mainBounds = "0,100,100,550,500";
-    int favPaneWidth = 160;          // [Window] FavPane
-    bool favoritesShown = true;      // [Option] Left
-    TSortType sortType = stName;     // [Option] Sort; unknown values are passed on
+    int favPaneWidth = 160;                 // [Window] FavPane
+    bool favoritesShown = true;             // [Option] Left
+    TSortType sortType = stName;            // [Option] Sort; unknown values are passed on
     TFontListMode viewMode = flmInstalled;  // [Option] ViewMode; unknown values are passed on
     // [Option] Backup and BackupPath are only ever edited by hand: read, never written.
     bool backupOnUninstall = true;
@@ -35,15 +35,13 @@ struct TViewerSettings {
     std::uint32_t backColor = 16777215;
     std::uint32_t foreColor = 0;
     std::uint32_t nameColor = 32768;
-    // [History] keys 1 to N, N the number of key lines: a gap gives an empty entry, keys
-    // above N are not read.
-    std::vector<std::string> history;
     // [ExpandedFav] the favorites pane's expanded groups, row to group name.
     std::vector<std::pair<std::string, std::string>> expandedFavorites;
 };
 
 // The settings in fileName; the default of every key that is missing or unreadable.
 TViewerSettings ReadViewerSettings(const std::string& fileName);
-// Writes every key the viewer keeps, the history and expanded groups replacing their
-// sections. Keys written before a failing write stay written.
+// Writes every key the viewer keeps, the expanded groups replacing their section. Keys
+// written before a failing write stay written. The sample texts of [History] are not here:
+// output's sample-text list reads and writes them, quoting what the reader would change.
 void WriteViewerSettings(const std::string& fileName, const TViewerSettings& settings);

@@ -175,15 +175,21 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::FontMenu, "UninstallFont1", "&Uninstall Font").Keys("Alt+U").Tag(1).Rule(UninstallItem),
         A(P::FontMenu, "DeleteFont1", "&Delete Font").Keys("Alt+D").Rule(DeleteItem),
         Separator(P::FontMenu),
-        A(P::FontMenu, "Charmap1", "&Charmap").Keys("Alt+C").Rule(Filled),
+        A(P::FontMenu, "Charmap1", "&Charmap")
+            .Keys("Alt+C")
+            .Rule(Filled)
+            .Run(call(&TMainForm::CharmapCommand)),
         Separator(P::FontMenu),
-        A(P::FontMenu, "Properties1", "P&roperties").Keys("Alt+Enter").Rule(Filled),
+        A(P::FontMenu, "Properties1", "P&roperties")
+            .Keys("Alt+Enter")
+            .Rule(Filled)
+            .Run(call(&TMainForm::PropertiesCommand)),
         Separator(P::FontMenu),
-        A(P::FontMenu, "ExportasBitmap1", "Export as &Bitmap"),
+        A(P::FontMenu, "ExportasBitmap1", "Export as &Bitmap").Run(call(&TMainForm::ExportCommand)),
         Separator(P::FontMenu),
         A(P::FontMenu, "PrintSetup1", "Print Setup").Flags(afHidden),
         A(P::FontMenu, "PrintPreview1", "Print Preview").Flags(afHidden),
-        A(P::FontMenu, "Print1", "&Print").Keys("Ctrl+P"),
+        A(P::FontMenu, "Print1", "&Print").Keys("Ctrl+P").Run(call(&TMainForm::PrintCommand)),
         Separator(P::FontMenu),
         A(P::FontMenu, "Exit1", "E&xit").Keys("Alt+X").Run([this](const QAction&) { close(); }),
 
@@ -247,7 +253,8 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::ToolsMenu, "Seeerrorlogfile1", "See \"error.log\" file")
             .Run(call(&TMainForm::Seeerrorlogfile1Click)),
         Separator(P::ToolsMenu),
-        A(P::ToolsMenu, "SetSampleText1", "Set Sample &Text"),
+        A(P::ToolsMenu, "SetSampleText1", "Set Sample &Text")
+            .Run(call(&TMainForm::SetSampleTextCommand)),
         Separator(P::ToolsMenu, "N_Options", afHidden),
         A(P::ToolsMenu, "Options1", "&Options...").Run(call(&TMainForm::Options1Click)).Flags(afHidden),
 
@@ -271,26 +278,33 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::ListMenu, "AddtoFavorites2", "&Add to Favorites").Rule(FilledInstalled),
         ListLine,
         A(P::ListMenu, "Edit2", "&Edit").Rule(Filled).Run(call(&TMainForm::Edit2Click)),
-        A(P::ListMenu, "Charmap2", "&Charmap").Rule(Filled),
+        A(P::ListMenu, "Charmap2", "&Charmap").Rule(Filled).Run(call(&TMainForm::CharmapCommand)),
         ListLine,
         A(P::ListMenu, "ArrangebyFontName2", "Arrange by FontName")
             .Tag(stName).Rule(ListByNameChecked).Run(sort).Group(1),
         A(P::ListMenu, "ArrangebyPath2", "Arrange by Path").Tag(stPath).Rule(ListByPathChecked).Run(sort).Group(1),
         ListLine,
-        A(P::ListMenu, "Properties2", "P&roperties").Rule(Filled),
+        A(P::ListMenu, "Properties2", "P&roperties")
+            .Rule(Filled)
+            .Run(call(&TMainForm::PropertiesCommand)),
 
         A(P::FolderMenu, "RemoveFolder1", "&Remove Folder")
             .Run([this](const QAction&) { RemoveFolderCommand(pnModes->MenuSlot()); }),
 
-        A(P::SampleTextMenu, "SetSampleText2", "Set Sample Text"),
+        A(P::SampleTextMenu, "SetSampleText2", "Set Sample Text")
+            .Run(call(&TMainForm::SetSampleTextCommand)),
 
-        A(P::PrintBar, "tbPrint", "Print").Icon("print"),
+        A(P::PrintBar, "tbPrint", "Print").Icon("print").Run(call(&TMainForm::PrintCommand)),
         A(P::FavoritesBar, "tbFavorites", "Favorites")
             .Icon("favorites")
             .Flags(afCheckable | afToggle)
             .Run([this](const QAction& sender) { ShowFavoritesPane(sender.isChecked()); }),
-        A(P::CommandBar, "tbCharmap", "Charmap").Icon("charmap"),
-        A(P::CommandBar, "tbProperties", "Properties").Icon("properties"),
+        A(P::CommandBar, "tbCharmap", "Charmap")
+            .Icon("charmap")
+            .Run(call(&TMainForm::CharmapCommand)),
+        A(P::CommandBar, "tbProperties", "Properties")
+            .Icon("properties")
+            .Run(call(&TMainForm::PropertiesCommand)),
         Separator(P::CommandBar),
         A(P::CommandBar, "tbInstall", "Install").Icon("install").Rule(InstallButton),
         A(P::CommandBar, "tbDelete", "Delete").Icon("delete").Tag(1).Rule(DeleteButton),

@@ -12,6 +12,7 @@
 #include "catalogue/fontlist.h"
 #include "mainwindow/actiontable.h"
 #include "mainwindow/modebar.h"
+#include "platform/printer.h"
 #include "platform/services.h"
 
 class QKeyEvent;
@@ -25,6 +26,7 @@ class TSampleBar;
 class TXFontListView;
 class TXLabel;
 class TfScan;
+class TFontInfo;
 struct TViewerSettings;
 
 // What the font list view shows.
@@ -76,6 +78,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Begins dragging the marked fonts towards the favorites pane.
     virtual void StartFontDrag();
+
+    // ---- Font details and output (mainform_details.cpp, mainform_output.cpp)
+    // The printer the print command prints on: the desktop's, made when first printed on
+    // (asking for the printers takes a moment).
+    virtual platform::Printer& MainPrinter();
+
+private:
+    void PropertiesCommand();
+    void CharmapCommand();
+    void PrintCommand();
+    void ExportCommand();
+    void SetSampleTextCommand();
+    // The record of the list's focused row; null when no row is focused.
+    const TFontInfo* FocusedFont() const;
+
+    std::unique_ptr<platform::Printer> printer_;
+    // ---- end of font details and output
 
 private:
     // Layout: the top strip, the parts, the list and the panes (mainform_layout.cpp).

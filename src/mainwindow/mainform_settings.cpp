@@ -14,6 +14,8 @@
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/samplebar.h"
+#include "output/samplehistory.h"
+#include "platform/inifile.h"
 #include "preview/xfontlistview.h"
 
 namespace {
@@ -154,7 +156,7 @@ void TMainForm::LoadSettings() {
     }
     RefreshFolderLabels();
     LoadFontSettings(settings);
-    pnSample->SetHistory(settings.history);
+    pnSample->SetHistory(ReadSampleTexts(platform::IniFile(SettingsFile())));
     // The favorites pane comes later; its expanded groups are kept as they were read.
     expandedFavorites_ = settings.expandedFavorites;
     fontList_->SetMode(settings.viewMode);
@@ -206,9 +208,10 @@ void TMainForm::SaveSettings() {
         settings.foreColor = FontView->TextColor();
         // Kept like the other two, so a name colour chosen in a run survives it.
         settings.nameColor = FontView->NameColor();
-        settings.history = pnSample->History();
         settings.expandedFavorites = expandedFavorites_;
         WriteViewerSettings(SettingsFile(), settings);
+        platform::IniFile file(SettingsFile());
+        WriteSampleTexts(file, pnSample->History());
     } catch (...) {
         // Saving settings never bothers the user; the keys written so far stay written.
     }

@@ -192,6 +192,10 @@ void TSampleBar::SizeChange(const QString& text) {
     }
 }
 
+std::string TSampleBar::FontSizeText() const {
+    return cbFontSize_->currentText().toStdString();
+}
+
 std::vector<std::string> TSampleBar::History() const {
     std::vector<std::string> texts;
     for (int i = 0; i < cbString_->count(); ++i) {

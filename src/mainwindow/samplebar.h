@@ -40,6 +40,10 @@ public:
     // The sample texts of the drop-down list, kept between runs.
     std::vector<std::string> History() const;
     void SetHistory(const std::vector<std::string>& texts);
+    // The sample-text box, for the editor of the sample texts, which refills its list.
+    QComboBox& SampleTextBox() { return *cbString_; }
+    // The size box's text as typed: printing reads its own size from it.
+    std::string FontSizeText() const;
 
     // The label or the text box asks for the sample text's context menu at globalPos.
     std::function<void(QPoint globalPos)> OnContextMenu;

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringLiteral>
 #include <algorithm>
+#include <cmath>
 
 #include "catalogue/fontlist.h"
 #include "platform/colorref.h"
@@ -48,8 +49,9 @@ void TExportPicture::CalcExtent() {
     int maxWidth = 0;
     int maxHeight = 0;
     for (const std::string& name : fontNames_) {
-        const QFontMetrics metrics(faces_.Plain(name, look_.fontSize, 0).font, &canvas);
-        maxWidth = std::max(maxWidth, metrics.horizontalAdvance(sampleText_));
+        const QFontMetrics metrics(faces_.Plain(name, look_.fontSize, look_.fontStyle).font,
+                                   &canvas);
+        maxWidth = std::max({maxWidth, metrics.horizontalAdvance(sampleText_), SmoothWidth(name)});
         maxHeight = std::max(maxHeight, metrics.height());
     }
     const auto count = static_cast<std::int64_t>(fontNames_.size());
@@ -57,7 +59,19 @@ void TExportPicture::CalcExtent() {
     naturalHeight_ = count * (maxHeight + 4) + count * LabelHeight(canvas);
 }
 
-QImage TExportPicture::Draw(int width, int height) const {
+// The smoothing draws a made-up bold wider than the face's advances say: each glyph is
+// widened, and the last one's strokes grow past its advance.
+int TExportPicture::SmoothWidth(const std::string& name) {
+    if (!look_.antiAlias) {
+        return 0;
+    }
+    SampleFace& face =
+        faces_.Scaled(name, look_.fontSize, look_.fontStyle, TSupersampledText::kScale);
+    const double large = TSampleFontCache::Width(face, sampleText_) + 2 * face.boldStrength;
+    return static_cast<int>(std::ceil(large / TSupersampledText::kScale));
+}
+
+QImage TExportPicture::Draw(int width, int height) {
     QImage picture = NewPicture(width, height);
     if (picture.isNull()) {
         return picture;
@@ -74,11 +88,40 @@ QImage TExportPicture::Draw(int width, int height) const {
         painter.setFont(LabelFont());
         painter.setPen(ColorFromRef(look_.nameColor));
         TextAt(painter, 4, top + 2, QString::fromStdString(fontNames_[i]));
-        painter.setFont(faces_.Plain(fontNames_[i], look_.fontSize, 0).font);
-        painter.setPen(ColorFromRef(look_.textColor));
-        TextAt(painter, 4, top + label + 2, sampleText_);
+        DrawSample(painter, picture, fontNames_[i], {4, top + label + 2});
     }
     return picture;
+}
+
+void TExportPicture::DrawSample(QPainter& painter, const QImage& picture, const std::string& name,
+                                QPoint at) {
+    if (look_.antiAlias) {
+        DrawSmoothSample(painter, picture, name, at);
+        return;
+    }
+    painter.setFont(faces_.Plain(name, look_.fontSize, look_.fontStyle).font);
+    painter.setPen(ColorFromRef(look_.textColor));
+    TextAt(painter, at.x(), at.y(), sampleText_);
+}
+
+// The smoothing blends the text into what the picture already holds there, so rows that
+// overlap at a small height keep each other's ink as the plain samples do.
+void TExportPicture::DrawSmoothSample(QPainter& painter, const QImage& picture,
+                                      const std::string& name, QPoint at) {
+    SampleFace& face =
+        faces_.Scaled(name, look_.fontSize, look_.fontStyle, TSupersampledText::kScale);
+    const QRect shown =
+        QRect(at.x(), at.y(), picture.width() - at.x(), face.height) & picture.rect();
+    if (shown.isEmpty()) {
+        return;
+    }
+    QImage line = picture.copy(shown);
+    const TSupersampledText::LargeFace large{
+        face.key,          face.font,
+        face.ascent,       TSampleFontCache::Width(face, sampleText_ + QLatin1Char(' ')),
+        face.boldStrength, face.boldAdvance};
+    smooth_.Render(line, 0, large, sampleText_, look_.textColor);
+    painter.drawImage(shown.topLeft(), line);
 }
 
 bool TExportPicture::Save(const QImage& picture, const std::string& file, std::string& error) {

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "render/supersampledtext.h"
+
+class QPainter;
 class TFontList;
 class TSampleFontCache;
 
@@ -15,6 +18,8 @@ struct TExportLook {
     std::uint32_t backColor = 0xFFFFFF;
     std::uint32_t textColor = 0;
     std::uint32_t nameColor = 0x008000;
+    std::uint8_t fontStyle = 0;  // TFontStyles of the samples
+    bool antiAlias = false;      // samples smoothed as the list smooths them
 };
 
 // A picture of fonts: for each font a small label with its name and under it the sample text
@@ -34,7 +39,7 @@ public:
     std::int64_t NaturalWidth() const { return naturalWidth_; }
     std::int64_t NaturalHeight() const { return naturalHeight_; }
     // The picture at width x height (within the bounds).
-    QImage Draw(int width, int height) const;
+    QImage Draw(int width, int height);
 
     // Writes picture to file: PNG when the name ends in ".png", else BMP. The file appears
     // whole or not at all; false with the reason in error.
@@ -46,11 +51,18 @@ public:
 private:
     void CalcExtent();
     int LabelHeight(const QPaintDevice& canvas) const;
+    // Width of the smoothed sample in the named face; 0 when samples are not smoothed.
+    int SmoothWidth(const std::string& name);
+    // The sample in the named face with its top-left corner at, painted on picture.
+    void DrawSample(QPainter& painter, const QImage& picture, const std::string& name, QPoint at);
+    void DrawSmoothSample(QPainter& painter, const QImage& picture, const std::string& name,
+                          QPoint at);
 
     std::vector<std::string> fontNames_;
     QString sampleText_;
     TExportLook look_;
     TSampleFontCache& faces_;
+    TSupersampledText smooth_;
     std::int64_t naturalWidth_ = 0;
     std::int64_t naturalHeight_ = 0;
 };

@@ -139,7 +139,7 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& err,
     TSampleFontCache faces(services.fontTable);
     TExportLook look;
     look.fontSize = options->fontSize;
-    const TExportPicture picture(names, QString::fromStdString(options->text), look, faces);
+    TExportPicture picture(names, QString::fromStdString(options->text), look, faces);
     const std::int64_t width = options->width > 0 ? options->width : picture.NaturalWidth();
     const std::int64_t height = options->height > 0 ? options->height : picture.NaturalHeight();
     if (width > TExportPicture::kMaxSide || height > TExportPicture::kMaxSide ||

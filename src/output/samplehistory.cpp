@@ -28,12 +28,9 @@ std::vector<std::string> ReadSampleTexts(const platform::IniFile& file) {
 
 bool WriteSampleTexts(platform::IniFile& file, const std::vector<std::string>& texts) {
     bool written = file.EraseSection(kSection);
-    int key = 0;
-    for (const std::string& text : texts) {
-        if (!text.empty()) {
-            written =
-                file.WriteString(kSection, std::to_string(++key), ProfileValue(text)) && written;
-        }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        written =
+            file.WriteString(kSection, std::to_string(i + 1), ProfileValue(texts[i])) && written;
     }
     return written;
 }

@@ -21,19 +21,24 @@
 #include "fakes/scripteddialogs.h"
 #include "mainwindow/mainform.h"
 #include "platform/inifile.h"
+#include "platform/linux/pdfprinter.h"
 #include "platform/services.h"
 #include "preview/xfontlistview.h"
 #include "support/sandbox.h"
 #include "support/truetypebuilder.h"
 
-// A main window whose drag towards the favorites pane is only counted.
+// A main window whose drag towards the favorites pane is only counted, and which prints on
+// printer: PDF files, as the desktop's printer does without any printer installed.
 class TestMainForm : public TMainForm {
 public:
     using TMainForm::TMainForm;
     int drags = 0;
+    platform::PdfPrinter pdfPrinter;
+    platform::Printer* printer = &pdfPrinter;
 
 protected:
     void StartFontDrag() override { ++drags; }
+    platform::Printer& MainPrinter() override { return *printer; }
 };
 
 // One main window over a sandbox: installed fonts are small generated TrueType files the

@@ -7,9 +7,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <set>
 
 #include "fakes/scripteddialogs.h"
+#include "platform/linux/qtfonttable.h"
+#include "render/fontstyle.h"
 #include "sheetfixture.h"
+#include "support/sandbox.h"
 
 namespace {
 
@@ -109,6 +113,75 @@ TEST_F(ExportImageTest, RowsShareTheHeightEvenly) {
         EXPECT_GE(second, height / 2 + 2) << height;
         EXPECT_LE(second, height / 2 + 6) << height;
     }
+}
+
+// The shades of grey in picture's rows from top on.
+std::set<QRgb> GreysBelow(const QImage& picture, int top) {
+    std::set<QRgb> greys;
+    for (int y = top; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            if (pixel != qRgb(255, 255, 255) && pixel != qRgb(0, 0, 0)) {
+                greys.insert(pixel);
+            }
+        }
+    }
+    return greys;
+}
+
+// Ink of the sample rows, in pixels darker than mid-grey.
+int InkBelow(const QImage& picture, int top) {
+    int ink = 0;
+    for (int y = top; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            ink += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+TEST_F(ExportImageTest, SamplesTakeTheViewsStyleAndSmoothing) {
+    TExportLook plainLook;
+    plainLook.nameColor = 0xFFFFFF;  // names vanish into the background
+    TExportLook boldLook = plainLook;
+    boldLook.fontStyle = fsBold;
+    TExportLook smoothLook = plainLook;
+    smoothLook.antiAlias = true;
+    TExportPicture plain({"Font 1"}, "Sample text", plainLook, faces);
+    TExportPicture bold({"Font 1"}, "Sample text", boldLook, faces);
+    TExportPicture smooth({"Font 1"}, "Sample text", smoothLook, faces);
+    const int width = static_cast<int>(bold.NaturalWidth());
+    const int height = static_cast<int>(bold.NaturalHeight());
+    EXPECT_GT(width, plain.NaturalWidth());
+    const QImage plainDrawn = plain.Draw(width, height);
+    EXPECT_TRUE(GreysBelow(plainDrawn, 0).empty());
+    EXPECT_GT(InkBelow(bold.Draw(width, height), 0), InkBelow(plainDrawn, 0) * 5 / 4);
+    const QImage smoothDrawn = smooth.Draw(width, height);
+    EXPECT_GT(GreysBelow(smoothDrawn, 0).size(), 8u);
+    // The smoothed sample lies where the plain one does.
+    EXPECT_NEAR(FirstInkRow(smoothDrawn, 0), FirstInkRow(plainDrawn, 0), 2);
+}
+
+// A made-up bold (the face's own, emboldened) is drawn wider than the face's advances say,
+// the smoothed one most: the natural width still holds the whole sample.
+TEST_F(ExportImageTest, TheNaturalWidthHoldsAMadeUpBoldSample) {
+    Sandbox sandbox;
+    const std::string file =
+        sandbox.CopyFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "fonts/Book.ttf");
+    platform::QtFontTable table;
+    ASSERT_EQ(table.AddFontFile(file), 0);
+    TSampleFontCache bookFaces(&table);
+    for (const bool antiAlias : {false, true}) {
+        TExportLook look;
+        look.fontStyle = fsBold;
+        look.antiAlias = antiAlias;
+        TExportPicture picture({"DejaVu Sans"}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ 1234567890", look,
+                               bookFaces);
+        const int width = static_cast<int>(picture.NaturalWidth());
+        const QImage drawn = picture.Draw(width, static_cast<int>(picture.NaturalHeight()));
+        EXPECT_EQ(InkBelow(drawn.copy(width - 3, 0, 3, drawn.height()), 0), 0) << antiAlias;
+    }
+    table.RemoveFontFile(file);
 }
 
 TEST_F(ExportImageTest, AZeroSideDisablesExport) {

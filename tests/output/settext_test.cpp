@@ -92,8 +92,9 @@ TEST(SampleHistory, KeysAreReadUpToTheirCountAndGapsGiveEmptyTexts) {
 TEST(SampleHistory, TextsWithBlanksOrQuotesAroundThemReadBackUnchanged) {
     Sandbox sandbox;
     platform::IniFile file(sandbox.HomeFolder() + "glyphwell.ini");
-    const std::vector<std::string> texts = {"  Hi",    "Hi  ", "\"Hi\"", "'Hi'", "\"",       "\"Hi",
-                                            "a \"b\"", "\t",   "plain",  "=x=",  "\"\"\"\"", "' '"};
+    const std::vector<std::string> texts = {
+        "  Hi", "Hi  ",  "\"Hi\"", "'Hi'",     "\"",  "\"Hi", "a \"b\"",
+        "\t",   "plain", "=x=",    "\"\"\"\"", "' '", ""};
     ASSERT_TRUE(WriteSampleTexts(file, texts));
     EXPECT_EQ(ReadSampleTexts(file), texts);
     EXPECT_EQ(ProfileValue("plain"), "plain");
