@@ -1,31 +1,19 @@
 // View modes, the selected and whole views, folder slots, caption, tabs and status bar.
 #include <QAction>
-#include <QApplication>
 #include <QLocale>
 #include <QToolButton>
 #include <string>
 #include <utility>
 
 #include "controls/btnstatusbar.h"
+#include "controls/waitcursor.h"
 #include "controls/ximagelabel.h"
+#include "favorites/ui/favoritespane.h"
 #include "fileops/paths.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "platform/dialogs.h"
 #include "preview/xfontlistview.h"
-
-namespace {
-
-// Restores the cursor on every path out of a long step.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 void TMainForm::ShowMasterList() {
     TFontList& items = FontView->Items();
@@ -186,6 +174,7 @@ void TMainForm::UpdateCaption() {
         tbFolders->setChecked(true);
     }
     actions_->ApplyRules(TActionPlace::CommandBar);
+    favoritesPane_->UpdateAddButton();
     pnFolders->setVisible(m == flmFolders);
     const char* modeName = m == flmScreen      ? "Screen Fonts"
                            : m == flmInstalled ? "Installed Fonts"

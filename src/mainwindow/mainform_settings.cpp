@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "catalogue/viewersettings.h"
+#include "favorites/ui/favoritespane.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "preview/xfontlistview.h"
@@ -163,8 +164,8 @@ void TMainForm::LoadSettings() {
     RefreshFolderLabels();
     LoadFontSettings(settings);
     LoadHistory(settings.history);
-    // The favorites pane comes later; its expanded groups are kept as they were read.
-    expandedFavorites_ = settings.expandedFavorites;
+    favoritesPane_->RefreshFavorites();
+    favoritesPane_->LoadExpandedFav(settings.expandedFavorites);
     fontList_->SetMode(settings.viewMode);
 }
 
@@ -234,7 +235,7 @@ void TMainForm::SaveSettings() {
         for (int i = 0; i < cbString->count(); ++i) {
             settings.history.push_back(cbString->itemText(i).toUtf8().toStdString());
         }
-        settings.expandedFavorites = expandedFavorites_;
+        settings.expandedFavorites = favoritesPane_->ExpandedFav();
         WriteViewerSettings(SettingsFile(), settings);
     } catch (...) {
         // Saving settings never bothers the user; the keys written so far stay written.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,14 +23,21 @@
 #include "support/sandbox.h"
 #include "support/truetypebuilder.h"
 
-// A main window whose drag towards the favorites pane is only counted.
+// A main window whose drag towards the favorites pane is counted and, instead of the window
+// system's drag loop, does what onDrag does (nothing when it is empty).
 class TestMainForm : public TMainForm {
 public:
     using TMainForm::TMainForm;
     int drags = 0;
+    std::function<void()> onDrag;
 
 protected:
-    void StartFontDrag() override { ++drags; }
+    void StartFontDrag() override {
+        ++drags;
+        if (onDrag) {
+            onDrag();
+        }
+    }
 };
 
 // One main window over a sandbox: installed fonts are small generated TrueType files the
