@@ -397,6 +397,25 @@ TEST_F(FavoritesPaneTest, ADropWithoutSourceIsTakenByTheMarkOfTheView) {
     EXPECT_EQ(data->text().toStdString(), "Verdana");
 }
 
+// X11 hands a drag inside the program over twice: enter, move and drop, then all again.
+TEST_F(FavoritesPaneTest, OneDragDroppedTwiceAddsItsFontsOnce) {
+    WriteThreeGroups();
+    AddRecord("Verdana", "verdana.ttf", true);
+    MakePane();
+    for (int drag = 0; drag < 2; ++drag) {
+        std::unique_ptr<QMimeData> data(NewFontDragData(*view));
+        for (int delivery = 0; delivery < 2; ++delivery) {
+            QDragEnterEvent enter(RowCentre(2), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(pane->lbFav->viewport(), &enter);
+            QDropEvent drop(QPointF(RowCentre(2)), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(pane->lbFav->viewport(), &drop);
+            EXPECT_TRUE(drop.isAccepted());
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(store.GetFontCount("Empty"), drag + 1);
+    }
+}
+
 TEST_F(FavoritesPaneTest, DropOnARowAddsTheViewsSelectionToThatRowsGroup) {
     WriteThreeGroups();
     AddRecord("Verdana", "verdana.ttf", true);

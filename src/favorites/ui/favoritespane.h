@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QIcon>
+#include <QMimeData>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -146,6 +148,8 @@ private:
     TFavRows* rows_ = nullptr;
     TFavRowDelegate* delegate_ = nullptr;
     int dropTarget_ = -1;
+    // What the last drop taken carried; gone with the drag that carried it.
+    QPointer<const QMimeData> takenDrop_;
     QMenu* favoritesMenu_ = nullptr;
     QIcon favoritesMenuImage_;
 };

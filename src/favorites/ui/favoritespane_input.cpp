@@ -79,7 +79,12 @@ bool TFavoritesPane::ViewportEvent(QEvent* event) {
             return true;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            if (DropAt(SourceOf(*drop), drop->position().toPoint())) {
+            // The window system may deliver one drop twice (X11 does for a drag that stays
+            // inside the program): its fonts go in once.
+            if (drop->mimeData() != nullptr && drop->mimeData() == takenDrop_) {
+                drop->acceptProposedAction();
+            } else if (DropAt(SourceOf(*drop), drop->position().toPoint())) {
+                takenDrop_ = drop->mimeData();
                 drop->acceptProposedAction();
             } else {
                 drop->ignore();
