@@ -17,6 +17,13 @@
 #include "platform/dialogs.h"
 #include "preview/xfontlistview.h"
 
+namespace {
+
+// Room the favorites tab's caption leaves free on its two sides together.
+constexpr int kTabTextMargin = 8;
+
+}  // namespace
+
 void TMainForm::BuildFavorites() {
     favorites_ = std::make_unique<TFontFavorites>();
     TFavoritesPaneHost host;
@@ -64,9 +71,14 @@ void TMainForm::ShowFavorites(const std::string& group) {
 
 void TMainForm::SetFavoritesTab(const std::string& group) {
     favoritesGroup_ = group;
-    tbFavGroup->setText(QString::fromStdString(group));
-    tbFavGroup->setToolTip(QString::fromStdString(group));
-    // The caption is the name as it stands: an "&" in it must not make a mnemonic key.
+    const QString name = QString::fromStdString(group);
+    QFont pressed = tbFavGroup->font();
+    pressed.setBold(true);
+    // A name too long for the tab ends in "…" there; its hint shows it whole.
+    tbFavGroup->setText(QFontMetrics(pressed).elidedText(name, Qt::ElideRight,
+                                                         tbFavGroup->width() - kTabTextMargin));
+    tbFavGroup->setToolTip(name);
+    // The caption is drawn as it stands: an "&" in it must not make a mnemonic key.
     tbFavGroup->setShortcut(QKeySequence());
     tbFavGroup->show();
     tbFavGroup->setChecked(true);

@@ -106,7 +106,8 @@ void TMainForm::PaintTab(QToolButton* tab) {
     QFont font = tab->font();
     font.setBold(pressed);
     painter.setFont(font);
-    painter.setPen(tab->isEnabled() ? Qt::black : Qt::gray);
+    // The favorites tab is never enabled, yet pressed it names the group shown.
+    painter.setPen(tab->isEnabled() || pressed ? Qt::black : Qt::gray);
     const int width = tab->width();
     const int textWidth = QFontMetrics(font).horizontalAdvance(tab->text());
     painter.drawText(QPoint((width - textWidth) / 2, 5 + QFontMetrics(font).ascent()), tab->text());

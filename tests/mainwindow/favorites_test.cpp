@@ -223,11 +223,19 @@ TEST_F(FavoritesTest, GroupsAreMadeOpenedClosedRenamedAndDeletedFromThePane) {
     ClickRow(0, Qt::RightButton);
     Pane().findChild<QAction*>("View1")->trigger();
     EXPECT_EQ(form.ViewKind(), vkFavorites);
-    dialogs_.QueueText(platform::IdOk, "Text & Body");
+    dialogs_.QueueText(platform::IdOk, "A & B");
     Pane().findChild<QAction*>("Rename1")->trigger();
-    EXPECT_EQ(FavoritesTab().text().toStdString(), "Text & Body");
+    EXPECT_EQ(FavoritesTab().text().toStdString(), "A & B");
     EXPECT_TRUE(FavoritesTab().shortcut().isEmpty());
-    EXPECT_EQ(MenuGroups(), (Rows{"Text && Body", "Heads"}));
+    dialogs_.QueueText(platform::IdOk, "Body text in long paragraphs");
+    ClickRow(0, Qt::RightButton);
+    Pane().findChild<QAction*>("Rename1")->trigger();
+    EXPECT_EQ(FavoritesTab().toolTip().toStdString(), "Body text in long paragraphs");
+    EXPECT_TRUE(FavoritesTab().text().endsWith(QChar(0x2026)));
+    QFont bold = FavoritesTab().font();
+    bold.setBold(true);
+    EXPECT_LT(QFontMetrics(bold).horizontalAdvance(FavoritesTab().text()), FavoritesTab().width());
+    EXPECT_EQ(MenuGroups(), (Rows{"Body text in long paragraphs", "Heads"}));
 
     dialogs_.QueueResult(platform::IdYes);
     ClickRow(0, Qt::RightButton);
@@ -251,7 +259,7 @@ TEST_F(FavoritesTest, GroupsOpenFromThePaneTheMenuAndCtrlDigitsInInstalledMode) 
     EXPECT_EQ(Items().Mode(), flmInstalled);
     EXPECT_EQ(ViewNames(), Rows{"Gamma Regular"});
     EXPECT_EQ(form.ViewKind(), vkFavorites);
-    EXPECT_EQ(FavoritesTab().text().toStdString(), "Sans & Serif");
+    EXPECT_EQ(FavoritesTab().toolTip().toStdString(), "Sans & Serif");
     EXPECT_TRUE(FavoritesTab().isVisible() && FavoritesTab().isChecked());
     EXPECT_TRUE(form.windowTitle().endsWith("Installed Fonts"));
     Key(Qt::Key_3, Qt::ControlModifier);  // no third group
@@ -259,6 +267,7 @@ TEST_F(FavoritesTest, GroupsOpenFromThePaneTheMenuAndCtrlDigitsInInstalledMode) 
 
     Key(Qt::Key_1, Qt::ControlModifier);
     EXPECT_EQ(ViewNames(), (Rows{"Alpha Regular", "Beta Regular"}));
+    EXPECT_EQ(MenuGroups(), (Rows{"Body", "Sans && Serif"}));
     Menu("Favorites1")->actions()[3]->trigger();
     EXPECT_EQ(ViewNames(), Rows{"Gamma Regular"});
 
