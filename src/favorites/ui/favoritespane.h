@@ -24,7 +24,7 @@ class TXFontListView;
 
 namespace platform {
 class Dialogs;
-}
+}  // namespace platform
 
 // What the pane asks of the main window. Every member may be left empty where a caller
 // (a test) does not need it.
