@@ -24,7 +24,8 @@ protected:
         QFont captionFont = font();
         captionFont.setBold(pressed);
         painter.setFont(captionFont);
-        painter.setPen(isEnabled() ? Qt::black : Qt::gray);
+        // A disabled tab that is pressed (the favorites group on show) still names what is shown.
+        painter.setPen(isEnabled() || pressed ? Qt::black : Qt::gray);
         const QFontMetrics metrics(captionFont);
         const int textWidth = metrics.horizontalAdvance(text());
         painter.drawText(QPoint((width() - textWidth) / 2, 5 + metrics.ascent()), text());

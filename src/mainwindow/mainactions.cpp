@@ -237,7 +237,9 @@ std::vector<TAction> TMainForm::Actions() {
         Separator(P::ViewMenu),
         A(P::ViewMenu, "Refresh1", "&Refresh").Keys("F5").Run(call(&TMainForm::RefreshCommand)),
 
-        A(P::FavoritesMenu, "AddtoFavorites1", "&Add to Favorites").Rule(Installed),
+        A(P::FavoritesMenu, "AddtoFavorites1", "&Add to Favorites")
+            .Rule(Installed)
+            .Run(call(&TMainForm::AddtoFavorites1Click)),
         Separator(P::FavoritesMenu),
 
         A(P::ToolsMenu, "CharacterMap1", "Character &Map").Run(call(&TMainForm::CharacterMap1Click)),
@@ -275,7 +277,9 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::ListMenu, "CopyToFolder2", "Copy To Folder...").Rule(FolderCopyItem),
         A(P::ListMenu, "MoveToFolder2", "Move To Folder...").Tag(1).Rule(FolderCopyItem),
         ListLine,
-        A(P::ListMenu, "AddtoFavorites2", "&Add to Favorites").Rule(FilledInstalled),
+        A(P::ListMenu, "AddtoFavorites2", "&Add to Favorites")
+            .Rule(FilledInstalled)
+            .Run(call(&TMainForm::AddtoFavorites1Click)),
         ListLine,
         A(P::ListMenu, "Edit2", "&Edit").Rule(Filled).Run(call(&TMainForm::Edit2Click)),
         A(P::ListMenu, "Charmap2", "&Charmap").Rule(Filled).Run(call(&TMainForm::CharmapCommand)),

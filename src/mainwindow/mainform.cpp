@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "favorites/fontfavorites.h"
 #include "mainwindow/application.h"
 #include "mainwindow/scan.h"
 #include "preview/xfontlistview.h"
@@ -99,6 +100,7 @@ TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
     FontView->Items().SetManageResources(false);
 
     favoritesFile_ = services_.programFolder + "installed.fav";
+    BuildFavorites();
     setWindowTitle(TApplication::Title);
     setMinimumSize(500, 400);
     setGeometry(257, 167, 766, 582);

@@ -23,6 +23,8 @@ class QToolBar;
 class QWheelEvent;
 class TMainStatusBar;
 class TSampleBar;
+class TFavoritesPane;
+class TFontFavorites;
 class TXFontListView;
 class TXLabel;
 class TfScan;
@@ -187,13 +189,20 @@ private:
     std::string backupFolder_;
     std::string findText_;
     std::string favoritesFile_;
-    // Expanded favorites groups as read at start-up, written back unchanged until the
-    // favorites pane exists to say which groups are expanded.
-    std::vector<std::pair<std::string, std::string>> expandedFavorites_;
     bool shown_ = false;
     int favPaneWidth_ = 160;
     // The key press being previewed, so its trip through the parent widgets is seen once.
     const QEvent* previewedKey_ = nullptr;
     QObject* previewedReceiver_ = nullptr;
     std::unique_ptr<TActionTable> actions_;
+
+    // Favorites (mainform_favorites.cpp): the store, the pane in the left panel, the groups
+    // of the "Favorites" menu, the group shown, Ctrl+1 to Ctrl+9 and the drag to the pane.
+    void BuildFavorites();
+    void ShowFavorites(const std::string& group);
+    void SetFavoritesTab(const std::string& group);
+    void FavoritesKeyDown(QKeyEvent* event);
+    void AddtoFavorites1Click();
+    std::unique_ptr<TFontFavorites> favorites_;
+    TFavoritesPane* favoritesPane_ = nullptr;
 };

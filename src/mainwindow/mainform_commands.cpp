@@ -5,24 +5,13 @@
 #include <string>
 #include <utility>
 
+#include "controls/waitcursor.h"
+#include "favorites/ui/favoritespane.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/mainstatusbar.h"
 #include "platform/dialogs.h"
 #include "preview/xfontlistview.h"
-
-namespace {
-
-// Restores the cursor on every path out of a long step.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 void TMainForm::ShowMasterList() {
     TFontList& items = FontView->Items();
@@ -180,6 +169,7 @@ void TMainForm::UpdateCaption() {
         pnModes->Press(mtFolders);
     }
     actions_->ApplyRules(TActionPlace::CommandBar);
+    favoritesPane_->UpdateAddButton();
     pnModes->ShowFolderBar(m == flmFolders);
     const char* modeName = m == flmScreen      ? "Screen Fonts"
                            : m == flmInstalled ? "Installed Fonts"

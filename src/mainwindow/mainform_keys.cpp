@@ -1,9 +1,7 @@
 // Keyboard and mouse on top of the list's own handling, find and selection commands.
 #include <QAction>
 #include <QApplication>
-#include <QDrag>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
@@ -91,22 +89,6 @@ void TMainForm::FontViewMouseMove(QMouseEvent* event) {
     dragRunning_ = false;
     // FontViewEndDrag: the pane forgets where the drop would have gone.
     pnFavorites->update();
-}
-
-void TMainForm::StartFontDrag() {
-    const TFontList& items = FontView->Items();
-    QStringList names;
-    for (const auto& [name, index] : selectedFonts_) {
-        names.append(QString::fromUtf8(name));
-    }
-    if (names.isEmpty() && FontView->ItemIndex() >= 0) {
-        names.append(QString::fromUtf8(items.GetItems(FontView->ItemIndex()).FullName()));
-    }
-    auto* data = new QMimeData;
-    data->setText(names.join('\n'));
-    QDrag drag(FontView);
-    drag.setMimeData(data);
-    drag.exec(Qt::CopyAction);
 }
 
 void TMainForm::FontViewMouseWheel(QWheelEvent* event) {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "catalogue/viewersettings.h"
+#include "favorites/ui/favoritespane.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/samplebar.h"
@@ -157,8 +158,8 @@ void TMainForm::LoadSettings() {
     RefreshFolderLabels();
     LoadFontSettings(settings);
     pnSample->SetHistory(ReadSampleTexts(platform::IniFile(SettingsFile())));
-    // The favorites pane comes later; its expanded groups are kept as they were read.
-    expandedFavorites_ = settings.expandedFavorites;
+    favoritesPane_->RefreshFavorites();
+    favoritesPane_->LoadExpandedFav(settings.expandedFavorites);
     fontList_->SetMode(settings.viewMode);
 }
 
@@ -208,7 +209,7 @@ void TMainForm::SaveSettings() {
         settings.foreColor = FontView->TextColor();
         // Kept like the other two, so a name colour chosen in a run survives it.
         settings.nameColor = FontView->NameColor();
-        settings.expandedFavorites = expandedFavorites_;
+        settings.expandedFavorites = favoritesPane_->ExpandedFav();
         WriteViewerSettings(SettingsFile(), settings);
         platform::IniFile file(SettingsFile());
         WriteSampleTexts(file, pnSample->History());

@@ -1,8 +1,10 @@
 #include "mainwindow/modebar.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeySequence>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -114,6 +116,20 @@ void TModeBar::Press(TModeTab tab) {
 
 void TModeBar::HideFavoritesTab() {
     tab_[mtFavGroup]->hide();
+}
+
+void TModeBar::ShowFavoritesTab(const QString& group) {
+    // Room the tab's face keeps free on both sides of its caption.
+    constexpr int kTabTextMargin = 8;
+    QToolButton* tab = tab_[mtFavGroup];
+    QFont pressed = tab->font();
+    pressed.setBold(true);
+    tab->setText(
+        QFontMetrics(pressed).elidedText(group, Qt::ElideRight, tab->width() - kTabTextMargin));
+    tab->setToolTip(group);
+    tab->setShortcut(QKeySequence());
+    tab->show();
+    tab->setChecked(true);
 }
 
 void TModeBar::ShowFolderBar(bool shown) {

@@ -30,6 +30,9 @@ public:
     void Press(TModeTab tab);
     // The favorites tab shows only while a group is on show.
     void HideFavoritesTab();
+    // Shows and presses the favorites tab named after group: a name too long for the tab ends
+    // in "…" there, its hint shows it whole, and an "&" in it is no mnemonic.
+    void ShowFavoritesTab(const QString& group);
     void ShowFolderBar(bool shown);
     // Shows slot's folder by its last path component (hidden when path is empty), the whole
     // path as its hint.

@@ -13,8 +13,8 @@
 
 #include "favorites/ui/favrowdelegate.h"
 #include "favorites/ui/favtitle.h"
+#include "favorites/ui/fontdrag.h"
 #include "panefixture.h"
-#include "platform/inifile.h"
 #include "platform/uifont.h"
 
 namespace {
@@ -312,18 +312,12 @@ TEST_F(FavoritesPaneTest, ExpandedGroupsAreSavedAsRowIndexesAndRestoredByName) {
     MakePane();
     pane->ExpandGroup(1);
     pane->ExpandGroup(0);
-    platform::IniFile ini(sandbox.HomeFolder() + "glyphwell.ini");
-    ini.WriteString("ExpandedFav", "7", "stale");
-    pane->SaveExpandedFav(ini);
-    EXPECT_EQ(ini.ReadSectionValues("ExpandedFav"),
-              (std::vector<std::pair<std::string, std::string>>{{"0", "Headings"}, {"3", "Body"}}));
+    EXPECT_EQ(pane->ExpandedFav(),
+              (TFavoritesPane::TExpandedFav{{"0", "Headings"}, {"3", "Body"}}));
 
     pane->CollapseGroup(3);
     pane->CollapseGroup(0);
-    ini.EraseSection("ExpandedFav");
-    ini.WriteString("ExpandedFav", "0", "BODY");
-    ini.WriteString("ExpandedFav", "1", "empty");
-    pane->LoadExpandedFav(ini);
+    pane->LoadExpandedFav({{"0", "BODY"}, {"1", "empty"}, {"7", "Gone"}});
     EXPECT_EQ(PaneRows(), (Rows{"1:Headings", "2:Body", "0:Georgia", "1:Empty"}));
 }
 
@@ -379,6 +373,47 @@ TEST_F(FavoritesPaneTest, DropsAreTakenOnlyFromTheFontListViewWithInstalledFonts
 
     view->Items().SetMode(flmFolders);
     EXPECT_FALSE(pane->DragMoveTo(view.get(), RowCentre(0)));
+}
+
+// A drop the toolkit hands over without its source counts as the view's own only when it
+// carries the mark of that very view.
+TEST_F(FavoritesPaneTest, ADropWithoutSourceIsTakenByTheMarkOfTheView) {
+    WriteThreeGroups();
+    AddRecord("Verdana", "verdana.ttf", true);
+    MakePane();
+    TXFontListView otherView(services);
+    for (TXFontListView* marked : {&otherView, view.get()}) {
+        std::unique_ptr<QMimeData> data(NewFontDragData(*marked));
+        QDragEnterEvent enter(RowCentre(2), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(pane->lbFav->viewport(), &enter);
+        QDropEvent drop(QPointF(RowCentre(2)), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(pane->lbFav->viewport(), &drop);
+        QApplication::processEvents();
+        EXPECT_EQ(drop.isAccepted(), marked == view.get());
+    }
+    EXPECT_EQ(store.GetGroupFonts("Empty"), Rows{"Verdana"});
+    // Other programs get the names as text.
+    std::unique_ptr<QMimeData> data(NewFontDragData(*view));
+    EXPECT_EQ(data->text().toStdString(), "Verdana");
+}
+
+// X11 hands a drag inside the program over twice: enter, move and drop, then all again.
+TEST_F(FavoritesPaneTest, OneDragDroppedTwiceAddsItsFontsOnce) {
+    WriteThreeGroups();
+    AddRecord("Verdana", "verdana.ttf", true);
+    MakePane();
+    for (int drag = 0; drag < 2; ++drag) {
+        std::unique_ptr<QMimeData> data(NewFontDragData(*view));
+        for (int delivery = 0; delivery < 2; ++delivery) {
+            QDragEnterEvent enter(RowCentre(2), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(pane->lbFav->viewport(), &enter);
+            QDropEvent drop(QPointF(RowCentre(2)), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(pane->lbFav->viewport(), &drop);
+            EXPECT_TRUE(drop.isAccepted());
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(store.GetFontCount("Empty"), drag + 1);
+    }
 }
 
 TEST_F(FavoritesPaneTest, DropOnARowAddsTheViewsSelectionToThatRowsGroup) {

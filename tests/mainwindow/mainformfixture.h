@@ -8,6 +8,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,17 +28,24 @@
 #include "support/sandbox.h"
 #include "support/truetypebuilder.h"
 
-// A main window whose drag towards the favorites pane is only counted, and which prints on
-// printer: PDF files, as the desktop's printer does without any printer installed.
+// A main window whose drag towards the favorites pane is counted and, instead of the window
+// system's drag loop, does what onDrag does (nothing when it is empty); it prints on printer:
+// PDF files, as the desktop's printer does without any printer installed.
 class TestMainForm : public TMainForm {
 public:
     using TMainForm::TMainForm;
     int drags = 0;
     platform::PdfPrinter pdfPrinter;
     platform::Printer* printer = &pdfPrinter;
+    std::function<void()> onDrag;
 
 protected:
-    void StartFontDrag() override { ++drags; }
+    void StartFontDrag() override {
+        ++drags;
+        if (onDrag) {
+            onDrag();
+        }
+    }
     platform::Printer& MainPrinter() override { return *printer; }
 };
 

@@ -120,17 +120,6 @@ TEST_F(SettingsTest, HistoryGapGivesEmptyEntryAndIsRenumberedAtClose) {
                                                       {"1", "The quick brown fox"}, {"2", ""}}));
 }
 
-TEST_F(SettingsTest, ExpandedGroupsAreKeptUntilThePaneCanTell) {
-    InstallFonts({"Alpha"});
-    Ini().WriteString("ExpandedFav", "3", "Headlines");
-    Ini().WriteString("ExpandedFav", "7", "Body text");
-    Open();
-    CloseForm();
-    EXPECT_EQ(
-        Ini().ReadSectionValues("ExpandedFav"),
-        (std::vector<std::pair<std::string, std::string>>{{"3", "Headlines"}, {"7", "Body text"}}));
-}
-
 TEST_F(SettingsTest, MainWithTooFewItemsOrNonNumbersFallsBackToDefault) {
     InstallFonts({"Alpha"});
     for (const char* value : {"0,10,20", "0,a,20,600,450", "0,,20,600,450"}) {

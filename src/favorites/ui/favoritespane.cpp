@@ -20,7 +20,6 @@
 #include "favorites/ui/favtitle.h"
 #include "platform/collation.h"
 #include "platform/dialogs.h"
-#include "platform/inifile.h"
 #include "platform/uifont.h"
 #include "preview/xfontlistview.h"
 
@@ -28,7 +27,6 @@ namespace {
 
 constexpr int kToolStripHeight = 24;
 constexpr int kHintMargin = 8;
-constexpr const char* kExpandedSection = "ExpandedFav";
 
 using NameSet = std::set<std::string, TNameLess>;
 
@@ -423,9 +421,9 @@ void TFavoritesPane::UpdateAddButton() {
     tbAddFav->setEnabled(fontView_.Items().Mode() == flmInstalled);
 }
 
-void TFavoritesPane::LoadExpandedFav(const platform::IniFile& ini) {
+void TFavoritesPane::LoadExpandedFav(const TExpandedFav& section) {
     NameSet names;
-    for (auto& [key, name] : ini.ReadSectionValues(kExpandedSection)) {
+    for (const auto& [row, name] : section) {
         names.insert(name);
     }
     // From the last row up, so expanding never moves a row still to be looked at.
@@ -436,13 +434,14 @@ void TFavoritesPane::LoadExpandedFav(const platform::IniFile& ini) {
     }
 }
 
-void TFavoritesPane::SaveExpandedFav(platform::IniFile& ini) const {
-    ini.EraseSection(kExpandedSection);
+TFavoritesPane::TExpandedFav TFavoritesPane::ExpandedFav() const {
+    TExpandedFav section;
     for (int row = 0; row < RowCount(); ++row) {
         if (IsExpandedRow(row)) {
-            ini.WriteString(kExpandedSection, std::to_string(row), RowText(row));
+            section.emplace_back(std::to_string(row), RowText(row));
         }
     }
+    return section;
 }
 
 bool TFavoritesPane::Guarded(const std::function<void()>& action) {

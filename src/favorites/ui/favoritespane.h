@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QIcon>
+#include <QMimeData>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
+class QDropEvent;
 class QLabel;
 class QListView;
 class QMenu;
@@ -20,7 +24,6 @@ class TXFontListView;
 
 namespace platform {
 class Dialogs;
-class IniFile;
 }  // namespace platform
 
 // What the pane asks of the main window. Every member may be left empty where a caller
@@ -90,10 +93,12 @@ public:
     void DragLeft();
     bool DropAt(const QObject* source, QPoint listPos);
 
-    // Section "ExpandedFav" of the settings file: one key per expanded group row (key = row
-    // index, value = group name). Load after the first RefreshFavorites.
-    void LoadExpandedFav(const platform::IniFile& ini);
-    void SaveExpandedFav(platform::IniFile& ini) const;
+    // Section "ExpandedFav" of the settings file as its key lines: row index and group name
+    // of each expanded group row. Loading expands the groups named (ignoring case), so it
+    // comes after the first RefreshFavorites; the row indexes read are not used.
+    using TExpandedFav = std::vector<std::pair<std::string, std::string>>;
+    void LoadExpandedFav(const TExpandedFav& section);
+    TExpandedFav ExpandedFav() const;
 
     // Components, named as their objectName.
     TFavTitle* pFavTitle = nullptr;
@@ -121,6 +126,9 @@ private:
     // The entry lines of the view's selection; warns about fonts that cannot be stored.
     std::vector<std::string> SelectionLines();
     bool AcceptsDragFrom(const QObject* source) const;
+    // Where a drag over the list comes from: the toolkit's source, or the font list view
+    // when the drag carries its mark.
+    const QObject* SourceOf(const QDropEvent& drag) const;
     // Runs an edit of the file, showing a failure in the program's error box.
     bool Guarded(const std::function<void()>& action);
     void ShowError(const std::string& message);
@@ -140,6 +148,8 @@ private:
     TFavRows* rows_ = nullptr;
     TFavRowDelegate* delegate_ = nullptr;
     int dropTarget_ = -1;
+    // What the last drop taken carried; gone with the drag that carried it.
+    QPointer<const QMimeData> takenDrop_;
     QMenu* favoritesMenu_ = nullptr;
     QIcon favoritesMenuImage_;
 };

@@ -10,6 +10,7 @@
 #include "favorites/ui/favoritespane.h"
 #include "favorites/ui/favrowdelegate.h"
 #include "favorites/ui/favrows.h"
+#include "favorites/ui/fontdrag.h"
 #include "preview/xfontlistview.h"
 
 bool TFavoritesPane::eventFilter(QObject* watched, QEvent* event) {
@@ -66,7 +67,7 @@ bool TFavoritesPane::ViewportEvent(QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (DragMoveTo(drag->source(), drag->position().toPoint())) {
+            if (DragMoveTo(SourceOf(*drag), drag->position().toPoint())) {
                 drag->acceptProposedAction();
             } else {
                 drag->ignore();
@@ -78,7 +79,12 @@ bool TFavoritesPane::ViewportEvent(QEvent* event) {
             return true;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            if (DropAt(drop->source(), drop->position().toPoint())) {
+            // The window system may deliver one drop twice (X11 does for a drag that stays
+            // inside the program): its fonts go in once.
+            if (drop->mimeData() != nullptr && drop->mimeData() == takenDrop_) {
+                drop->acceptProposedAction();
+            } else if (DropAt(SourceOf(*drop), drop->position().toPoint())) {
+                takenDrop_ = drop->mimeData();
                 drop->acceptProposedAction();
             } else {
                 drop->ignore();
@@ -156,6 +162,13 @@ bool TFavoritesPane::ListDoubleClick(QMouseEvent* event) {
 
 bool TFavoritesPane::AcceptsDragFrom(const QObject* source) const {
     return source == &fontView_ && fontView_.Items().Mode() == flmInstalled;
+}
+
+const QObject* TFavoritesPane::SourceOf(const QDropEvent& drag) const {
+    if (drag.source() != nullptr) {
+        return drag.source();
+    }
+    return IsFontDragFrom(drag.mimeData(), fontView_) ? &fontView_ : nullptr;
 }
 
 void TFavoritesPane::SetDropTarget(int row) {
