@@ -8,7 +8,7 @@
 #include <QWheelEvent>
 #include <vector>
 
-#include "mainwindow/mainformfixture.h"
+#include "mainwindow/commandfixture.h"
 
 namespace {
 
@@ -209,7 +209,7 @@ TEST_F(KeysTest, DeleteKeyAsksForTheCommandOfTheMode) {
     QSignalSpy properties(Action("Properties1"), &QAction::triggered);
     Key(Qt::Key_Delete);
     EXPECT_EQ(uninstall.count(), 1);
-    Key(Qt::Key_F9);
+    RunModal([this] { Key(Qt::Key_F9); });
     EXPECT_EQ(properties.count(), 1);
     Key(Qt::Key_1, Qt::AltModifier);
     Key(Qt::Key_Delete);
@@ -225,7 +225,7 @@ TEST_F(KeysTest, DeleteAndF9FollowTheListOfTheMomentNotTheMenusLastOpening) {
     QSignalSpy remove(Action("DeleteFont1"), &QAction::triggered);
     QSignalSpy properties(Action("Properties1"), &QAction::triggered);
     // Alt+C applies the "&Font" rules on the installed fonts: no "&Delete Font" there.
-    Key(Qt::Key_C, Qt::AltModifier);
+    RunModal([this] { Key(Qt::Key_C, Qt::AltModifier); });
     Key(Qt::Key_3, Qt::AltModifier);
     ASSERT_EQ(Items().GetCount(), 1);
     Key(Qt::Key_Delete);
@@ -238,7 +238,7 @@ TEST_F(KeysTest, DeleteAndF9FollowTheListOfTheMomentNotTheMenusLastOpening) {
     Key(Qt::Key_C, Qt::AltModifier);
     Key(Qt::Key_Escape);
     ASSERT_EQ(Items().GetCount(), 1);
-    Key(Qt::Key_F9);
+    RunModal([this] { Key(Qt::Key_F9); });
     EXPECT_EQ(properties.count(), 1);
 }
 
