@@ -11,18 +11,21 @@
 #include <vector>
 
 #include "catalogue/listcommand.h"
+#include "fontcommands/ui/copyprogress.h"
+#include "fontcommands/ui/delprogress.h"
 #include "mainwindow/appdialogs.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
 #include "output/printcommand.h"
+#include "platform/language.h"
+#include "platform/linux/fontconfigfontchange.h"
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/freetypeoutlinemetrics.h"
-#include "platform/linux/fontconfigfontchange.h"
+#include "platform/linux/posixfilesystem.h"
 #include "platform/linux/qtfonttable.h"
 #include "platform/linux/qtshell.h"
 #include "platform/linux/qttrash.h"
-#include "platform/language.h"
 #include "platform/programfolder.h"
 #include "platform/userfonts.h"
 
@@ -103,6 +106,7 @@ int ViewerMain(int argc, char** argv) {
     platform::QtShell shell;
     platform::QtTrash trash;
     platform::FreeTypeOutlineMetrics outlineMetrics;
+    platform::PosixFileSystem fileSystem;
     platform::Services services = RunFacts(platform::ChooseProgramFolder(
         options.home, QCoreApplication::applicationDirPath().toStdString()));
     services.fontTable = &fontTable;
@@ -111,6 +115,7 @@ int ViewerMain(int argc, char** argv) {
     services.shell = &shell;
     services.trash = &trash;
     services.outlineMetrics = &outlineMetrics;
+    services.fileSystem = &fileSystem;
     services.processEvents = [] { QCoreApplication::processEvents(); };
     AppDialogs dialogs;
     platform::SetDialogs(&dialogs);
@@ -118,6 +123,9 @@ int ViewerMain(int argc, char** argv) {
     TMainForm mainForm(services);
     TfScan scan(&mainForm, services.processEvents);
     mainForm.SetScanWindow(&scan);
+    TfCopying copying(&mainForm, services.processEvents);
+    TfDeleting deleting(&mainForm, services.processEvents);
+    mainForm.SetFileWindows(&copying, &deleting);
     mainForm.show();
     if (!options.screenshot.empty()) {
         // The first load ran while the window was first shown; grabbing paints it now.

@@ -31,7 +31,10 @@ class TBtnStatusBar;
 class TXFontListView;
 class TXImageLabel;
 class TXLabel;
+class TfCopying;
+class TfDeleting;
 class TfScan;
+struct TFontCommandContext;
 struct TViewerSettings;
 
 // What the font list view shows.
@@ -44,12 +47,14 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-
     explicit TMainForm(const platform::Services& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The load notifications of the master list drive this window (null: loads run silently).
     void SetScanWindow(TfScan* scan) { scan_ = scan; }
+    // The progress windows of the font commands, made after this window (null: the commands
+    // run without them).
+    void SetFileWindows(TfCopying* copying, TfDeleting* deleting);
 
     TFontList& FontList() { return *fontList_; }
     TViewKind ViewKind() const { return viewKind_; }
@@ -193,6 +198,16 @@ private:
     void LoadHistory(const std::vector<std::string>& history);
     void SaveSettings();
     std::string SettingsFile() const;
+
+    // Font commands: install, uninstall, delete, copy or move to a folder, rename
+    // (mainform_fontcommands.cpp).
+    void InstallFont1Click();
+    void UninstallFont1Click(int tag);
+    void CopyToFolderClick(int tag);
+    void RenameFontFile1Click();
+    void RunFontCommand(const std::function<void(const TFontCommandContext&)>& command);
+    TfCopying* copying_ = nullptr;
+    TfDeleting* deleting_ = nullptr;
 
     const platform::Services& services_;
     std::unique_ptr<TFontList> fontList_;
