@@ -10,7 +10,7 @@ set -euo pipefail
 build_packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libfontconfig-dev libfreetype-dev
+  libfontconfig-dev libfreetype-dev fontconfig
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth
   appstream desktop-file-utils dpkg-dev file

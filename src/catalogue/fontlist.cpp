@@ -20,13 +20,12 @@ bool ByName(const std::unique_ptr<TFontInfo>& a, const std::unique_ptr<TFontInfo
 }
 
 bool ByPath(const std::unique_ptr<TFontInfo>& a, const std::unique_ptr<TFontInfo>& b) {
-    const int folders = platform::CompareStrI(FolderPart(a->FileName()),
-                                              FolderPart(b->FileName()));
+    const int folders = platform::CompareStrI(FolderPart(a->FileName()), FolderPart(b->FileName()));
     if (folders != 0) {
         return folders < 0;
     }
-    return platform::CompareStrI(ExtractFileName(a->FileName()),
-                                 ExtractFileName(b->FileName())) < 0;
+    return platform::CompareStrI(ExtractFileName(a->FileName()), ExtractFileName(b->FileName())) <
+           0;
 }
 
 }  // namespace
@@ -129,7 +128,13 @@ void TFontList::Delete(int index) {
     ReleaseResource(*items_[static_cast<std::size_t>(index)]);
     items_.erase(items_.begin() + index);
     Change();
-    BroadcastFontChange();
+    // Records deleted within an update bracket are announced once, when it closes: each
+    // announcement makes the system read its fonts again.
+    if (updateCount_ > 0) {
+        broadcastPending_ = broadcastPending_ || AnnouncesChanges();
+    } else {
+        BroadcastFontChange();
+    }
 }
 
 void TFontList::Clear() {
@@ -201,6 +206,10 @@ void TFontList::EndUpdate() {
         --updateCount_;
     }
     Change();
+    if (updateCount_ == 0 && broadcastPending_) {
+        broadcastPending_ = false;
+        BroadcastAlways();
+    }
 }
 
 void TFontList::Change() {
@@ -215,9 +224,13 @@ void TFontList::ReleaseResource(const TFontInfo& record) {
     }
 }
 
+bool TFontList::AnnouncesChanges() const {
+    return manageResources_ && mode_ != flmInstalled && services_ != nullptr &&
+           services_->fontChange != nullptr;
+}
+
 void TFontList::BroadcastFontChange() {
-    if (manageResources_ && mode_ != flmInstalled && services_ != nullptr &&
-        services_->fontChange != nullptr) {
+    if (AnnouncesChanges()) {
         services_->fontChange->Broadcast();
     }
 }

@@ -98,6 +98,8 @@ protected:
 
 private:
     void ReleaseResource(const TFontInfo& record);
+    // Whether a change of the content now is announced to the system.
+    bool AnnouncesChanges() const;
     void BroadcastFontChange();
     void BroadcastAlways();
     void RaiseNotify(const TNotifyEvent& event);
@@ -115,6 +117,7 @@ private:
     std::vector<std::unique_ptr<TFontInfo>> items_;
     std::vector<std::pair<std::string, int>> errors_;
     std::uint8_t updateCount_ = 0;
+    bool broadcastPending_ = false;  // a deletion within the bracket waits to be announced
     TFontListMode mode_ = flmNone;
     TSortType sortType_ = stName;
     std::array<std::string, kFolderSlots> folders_;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <set>
 
+#include "catalogue/fontlist.h"
 #include "fileops/fileutil.h"
 #include "fileops/paths.h"
-#include "catalogue/fontlist.h"
 #include "platform/dialogs.h"
 #include "platform/fontchange.h"
 #include "platform/fonttable.h"
@@ -15,8 +15,8 @@
 namespace {
 
 // While the command rewrites the master list, records leave it without releasing their
-// font or announcing a change each: the command released what had to go and announces the
-// whole run once.
+// font or being announced: the command released what had to go and announces the whole run
+// once, with the folders it changed.
 class QuietRemoval {
 public:
     explicit QuietRemoval(TFontList& list) : list_(list), manage_(list.ManageResources()) {

@@ -8,9 +8,9 @@
 #include "fileops/paths.h"
 #include "fontcommands/protectlist.h"
 #include "platform/dialogs.h"
+#include "platform/errorcodes.h"
 #include "platform/filesystem.h"
 #include "platform/services.h"
-#include "platform/errorcodes.h"
 
 namespace {
 
@@ -38,6 +38,14 @@ int LoggedCode(int result) {
 }
 
 }  // namespace
+
+void PrepareBackupFolder(platform::FileSystem& files, const std::string& programFolder,
+                         const std::string& backupFolder) {
+    const std::string folder = WithoutTrailingSlash(backupFolder);
+    if (!programFolder.empty() && folder == programFolder + "uninstalled") {
+        files.MakeFolder(folder);
+    }
+}
 
 TUninstallFonts::TUninstallFonts(const TFontCommandContext& context, TRemoveOptions options,
                                  TConfirmRemoval confirm)
@@ -136,7 +144,7 @@ std::vector<int> TUninstallFonts::RemoveFiles(const std::vector<TCommandFile>& c
         }
     };
     if (UsesBackup()) {
-        PrepareBackupFolder();
+        PrepareBackupFolder(context_.files, context_.services.programFolder, options_.backupFolder);
         TFileCopy move(context_.files, context_.dialogs, context_.copyProgress);
         move.Owner = context_.owner;
         move.Files = paths;
@@ -156,15 +164,6 @@ std::vector<int> TUninstallFonts::RemoveFiles(const std::vector<TCommandFile>& c
         collect(remove);
     }
     return results;
-}
-
-// The default backup folder is made when missing (the program folder is often one no one
-// made by hand); a folder the user chose must exist, or each move fails with its own code.
-void TUninstallFonts::PrepareBackupFolder() {
-    const std::string folder = WithoutTrailingSlash(options_.backupFolder);
-    if (folder == context_.services.programFolder + "uninstalled") {
-        context_.files.MakeFolder(folder);
-    }
 }
 
 void TUninstallFonts::BackupFileExists(TFileCopy&, const std::string&, std::string& target,

@@ -9,6 +9,10 @@
 
 class TFileCopy;
 
+namespace platform {
+class FileSystem;
+}
+
 // How a removal runs, from the command that started it and the settings.
 struct TRemoveOptions {
     bool uninstall = false;         // uninstall installed fonts; otherwise delete folder fonts
@@ -16,6 +20,12 @@ struct TRemoveOptions {
     bool backup = true;             // "Backup": uninstall moves files into the backup folder
     std::string backupFolder = {};  // "BackupPath", or the program folder + "uninstalled"
 };
+
+// Makes the default backup folder (program folder + "uninstalled") when it is missing: the
+// program folder is often one no one made by hand. A folder the user chose must exist
+// already and is left as it is.
+void PrepareBackupFolder(platform::FileSystem& files, const std::string& programFolder,
+                         const std::string& backupFolder);
 
 // Asks the delete warning with caption and question; gives the dialog's result (6 = Yes).
 using TConfirmRemoval = std::function<int(const std::string& caption, const std::string& question)>;
@@ -43,7 +53,6 @@ private:
     std::string Question(int focusedIndex) const;
     bool UsesBackup() const { return options_.uninstall && options_.backup; }
     std::vector<int> RemoveFiles(const std::vector<TCommandFile>& chosen);
-    void PrepareBackupFolder();
 
     TRemoveOptions options_;
     TConfirmRemoval confirm_;

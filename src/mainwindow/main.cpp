@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "catalogue/listcommand.h"
+#include "fontcommands/ui/copyprogress.h"
+#include "fontcommands/ui/delprogress.h"
 #include "mainwindow/appdialogs.h"
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
@@ -22,6 +24,7 @@
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/freetypecharactermap.h"
 #include "platform/linux/freetypeoutlinemetrics.h"
+#include "platform/linux/posixfilesystem.h"
 #include "platform/linux/qtfonttable.h"
 #include "platform/linux/qtshell.h"
 #include "platform/linux/qttrash.h"
@@ -107,6 +110,7 @@ int ViewerMain(int argc, char** argv) {
     platform::FreeTypeOutlineMetrics outlineMetrics;
     platform::FontconfigFontFileLookup fontFiles;
     platform::FreeTypeCharacterMap characterMap;
+    platform::PosixFileSystem fileSystem;
     platform::Services services = RunFacts(platform::ChooseProgramFolder(
         options.home, QCoreApplication::applicationDirPath().toStdString()));
     services.fontTable = &fontTable;
@@ -117,6 +121,7 @@ int ViewerMain(int argc, char** argv) {
     services.outlineMetrics = &outlineMetrics;
     services.fontFiles = &fontFiles;
     services.characterMap = &characterMap;
+    services.fileSystem = &fileSystem;
     services.processEvents = [] { QCoreApplication::processEvents(); };
     AppDialogs dialogs;
     platform::SetDialogs(&dialogs);
@@ -124,6 +129,9 @@ int ViewerMain(int argc, char** argv) {
     TMainForm mainForm(services);
     TfScan scan(&mainForm, services.processEvents);
     mainForm.SetScanWindow(&scan);
+    TfCopying copying(&mainForm, services.processEvents);
+    TfDeleting deleting(&mainForm, services.processEvents);
+    mainForm.SetFileWindows(&copying, &deleting);
     mainForm.show();
     if (!options.screenshot.empty()) {
         // The first load ran while the window was first shown; grabbing paints it now.

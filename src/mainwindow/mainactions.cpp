@@ -167,13 +167,18 @@ std::vector<TAction> TMainForm::Actions() {
     };
     const auto style = [this](const QAction& sender) { Bold1Click(TagOf(sender)); };
     const auto select = [this](const QAction& sender) { Select2Click(TagOf(sender) != 0); };
+    const auto remove = [this](const QAction& sender) { UninstallFont1Click(TagOf(sender)); };
+    const auto copy = [this](const QAction& sender) { CopyToFolderClick(TagOf(sender)); };
+    const auto install = call(&TMainForm::InstallFont1Click);
     using A = TAction;
     // The whole context menu follows the list, its lines too.
     const TAction ListLine = Separator(P::ListMenu).Rule(Filled);
     return {
-        A(P::FontMenu, "InstallFont1", "&Install Font").Keys("Alt+I").Rule(FilledFolders),
-        A(P::FontMenu, "UninstallFont1", "&Uninstall Font").Keys("Alt+U").Tag(1).Rule(UninstallItem),
-        A(P::FontMenu, "DeleteFont1", "&Delete Font").Keys("Alt+D").Rule(DeleteItem),
+        A(P::FontMenu, "InstallFont1", "&Install Font")
+            .Keys("Alt+I").Rule(FilledFolders).Run(install),
+        A(P::FontMenu, "UninstallFont1", "&Uninstall Font")
+            .Keys("Alt+U").Tag(1).Rule(UninstallItem).Run(remove),
+        A(P::FontMenu, "DeleteFont1", "&Delete Font").Keys("Alt+D").Rule(DeleteItem).Run(remove),
         Separator(P::FontMenu),
         A(P::FontMenu, "Charmap1", "&Charmap")
             .Keys("Alt+C")
@@ -199,8 +204,9 @@ std::vector<TAction> TMainForm::Actions() {
             .Keys("Ctrl+Shift+I")
             .Run(call(&TMainForm::InvertSelectionCommand)),
         Separator(P::EditMenu),
-        A(P::EditMenu, "CopyToFolder1", "Copy To Folder...").Rule(FilledFolders),
-        A(P::EditMenu, "MoveToFolder1", "Move To Folder...").Tag(1).Rule(FilledFolders),
+        A(P::EditMenu, "CopyToFolder1", "Copy To Folder...").Rule(FilledFolders).Run(copy),
+        A(P::EditMenu, "MoveToFolder1", "Move To Folder...")
+            .Tag(1).Rule(FilledFolders).Run(copy),
         Separator(P::EditMenu),
         A(P::EditMenu, "Find1", "&Find").Keys("Ctrl+F").Run(call(&TMainForm::FindCommand)),
         A(P::EditMenu, "FindNext1", "Find Ne&xt").Keys("F3").Run(call(&TMainForm::FindNextCommand)),
@@ -250,7 +256,10 @@ std::vector<TAction> TMainForm::Actions() {
             .Rule(HasBackupFolder)
             .Run(call(&TMainForm::ExplorerUninstalledFolder1Click)),
         Separator(P::ToolsMenu),
-        A(P::ToolsMenu, "RenameFontFiles1", "&Rename Font File(s)").Keys("F2").Rule(Folders),
+        A(P::ToolsMenu, "RenameFontFiles1", "&Rename Font File(s)")
+            .Keys("F2")
+            .Rule(Folders)
+            .Run(call(&TMainForm::RenameFontFile1Click)),
         Separator(P::ToolsMenu),
         A(P::ToolsMenu, "Seeerrorlogfile1", "See \"error.log\" file")
             .Run(call(&TMainForm::Seeerrorlogfile1Click)),
@@ -270,12 +279,14 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::ListMenu, "Select2", "&Select").Rule(SelectItem).Run(select),
         A(P::ListMenu, "Deselect2", "De&select").Tag(1).Rule(DeselectItem).Run(select),
         ListLine,
-        A(P::ListMenu, "InstallFont2", "&Install Font(s)").Rule(FolderFileItem),
-        A(P::ListMenu, "UninstallFont2", "&Uninstall Font(s)").Tag(1).Rule(InstalledFileItem),
-        A(P::ListMenu, "DeleteFont2", "&Delete Font(s)").Rule(FolderFileItem),
+        A(P::ListMenu, "InstallFont2", "&Install Font(s)").Rule(FolderFileItem).Run(install),
+        A(P::ListMenu, "UninstallFont2", "&Uninstall Font(s)")
+            .Tag(1).Rule(InstalledFileItem).Run(remove),
+        A(P::ListMenu, "DeleteFont2", "&Delete Font(s)").Rule(FolderFileItem).Run(remove),
         ListLine,
-        A(P::ListMenu, "CopyToFolder2", "Copy To Folder...").Rule(FolderCopyItem),
-        A(P::ListMenu, "MoveToFolder2", "Move To Folder...").Tag(1).Rule(FolderCopyItem),
+        A(P::ListMenu, "CopyToFolder2", "Copy To Folder...").Rule(FolderCopyItem).Run(copy),
+        A(P::ListMenu, "MoveToFolder2", "Move To Folder...")
+            .Tag(1).Rule(FolderCopyItem).Run(copy),
         ListLine,
         A(P::ListMenu, "AddtoFavorites2", "&Add to Favorites")
             .Rule(FilledInstalled)
@@ -310,8 +321,9 @@ std::vector<TAction> TMainForm::Actions() {
             .Icon("properties")
             .Run(call(&TMainForm::PropertiesCommand)),
         Separator(P::CommandBar),
-        A(P::CommandBar, "tbInstall", "Install").Icon("install").Rule(InstallButton),
-        A(P::CommandBar, "tbDelete", "Delete").Icon("delete").Tag(1).Rule(DeleteButton),
+        A(P::CommandBar, "tbInstall", "Install").Icon("install").Rule(InstallButton).Run(install),
+        A(P::CommandBar, "tbDelete", "Delete")
+            .Icon("delete").Tag(1).Rule(DeleteButton).Run(remove),
     };
 }
 

@@ -27,8 +27,11 @@ class TFavoritesPane;
 class TFontFavorites;
 class TXFontListView;
 class TXLabel;
+class TfCopying;
+class TfDeleting;
 class TfScan;
 class TFontInfo;
+struct TFontCommandContext;
 struct TViewerSettings;
 
 // What the font list view shows.
@@ -46,6 +49,9 @@ public:
 
     // The load notifications of the master list drive this window (null: loads run silently).
     void SetScanWindow(TfScan* scan) { scan_ = scan; }
+    // The progress windows of the font commands, made after this window (null: the commands
+    // run without them).
+    void SetFileWindows(TfCopying* copying, TfDeleting* deleting);
 
     TFontList& FontList() { return *fontList_; }
     TViewKind ViewKind() const { return viewKind_; }
@@ -174,6 +180,16 @@ private:
     QMenu* PopupMenu1 = nullptr;
     QMenu* FoldersContext = nullptr;
     QMenu* SampleTextContext = nullptr;
+
+    // Font commands: install, uninstall, delete, copy or move to a folder, rename
+    // (mainform_fontcommands.cpp).
+    void InstallFont1Click();
+    void UninstallFont1Click(int tag);
+    void CopyToFolderClick(int tag);
+    void RenameFontFile1Click();
+    void RunFontCommand(const std::function<void(const TFontCommandContext&)>& command);
+    TfCopying* copying_ = nullptr;
+    TfDeleting* deleting_ = nullptr;
 
     const platform::Services& services_;
     std::unique_ptr<TFontList> fontList_;

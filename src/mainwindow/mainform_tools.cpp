@@ -5,6 +5,7 @@
 
 #include "controls/centring.h"
 #include "fileops/paths.h"
+#include "fontcommands/uninstallfonts.h"
 #include "mainwindow/about.h"
 #include "mainwindow/edit.h"
 #include "mainwindow/mainform.h"
@@ -88,6 +89,10 @@ void TMainForm::OpenExplorer1Click() {
 }
 
 void TMainForm::ExplorerUninstalledFolder1Click() {
+    // Until a first uninstall makes it, the default folder shows empty rather than not at all.
+    if (services_.fileSystem != nullptr) {
+        PrepareBackupFolder(*services_.fileSystem, services_.programFolder, backupFolder_);
+    }
     if (services_.shell != nullptr) {
         services_.shell->Execute(backupFolder_, "", "");
     }

@@ -16,6 +16,7 @@ class Trash;
 class OutlineMetricsSource;
 class FontFileLookup;
 class CharacterMap;
+class FileSystem;
 
 // The services of the operating system and the facts of this run, built once in main() (or
 // by a test) and handed down explicitly to what needs them. Pointers are not owned; any may
@@ -30,6 +31,8 @@ struct Services {
     OutlineMetricsSource* outlineMetrics = nullptr;
     FontFileLookup* fontFiles = nullptr;
     CharacterMap* characterMap = nullptr;
+    // The file calls of the font commands (copy, move, delete, rename).
+    FileSystem* fileSystem = nullptr;
     ProcessEvents processEvents;
     // "glyphwell.ini", "installed.fav", "error.log", "protect.lst", the backup folder and the
     // help pages live here (see ChooseProgramFolder); ends in '/'. Empty: nothing is kept.

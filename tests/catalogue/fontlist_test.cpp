@@ -107,7 +107,8 @@ TEST_F(TFontListTest, IndexErrorsCarryTheirExactMessages) {
     };
     EXPECT_EQ(messageOf([&] { list->GetItems(-1); }), "List index out of bounds(-1)");
     EXPECT_EQ(messageOf([&] { list->GetItems(1); }), "List index out of bounds(1)");
-    EXPECT_EQ(messageOf([&] { list->SetItems(3, std::make_unique<TFontInfo>()); }), "List index out of bounds (3)");
+    EXPECT_EQ(messageOf([&] { list->SetItems(3, std::make_unique<TFontInfo>()); }),
+              "List index out of bounds (3)");
     EXPECT_EQ(messageOf([&] { list->Delete(2); }), "List index out of bounds(2)");
     EXPECT_EQ(list->GetCount(), 1);
 }
@@ -349,6 +350,34 @@ TEST_F(TFontListTest, LeavingFolderModeRemovesEveryFolderFont) {
     EXPECT_EQ(fontChange.BroadcastCount(), broadcasts + 2);
 }
 
+TEST_F(TFontListTest, DeletionsWithinAnUpdateAreAnnouncedOnceWhenItCloses) {
+    MakeFontFolder();
+    WriteFont("fonts/z.ttf", Font("Zeta"));
+    auto list = MakeList();
+    list->SetFolders(0, folder + "/fonts");
+    list->SetMode(flmFolders);
+    ASSERT_EQ(list->GetCount(), 4);
+    const int before = fontChange.BroadcastCount();
+    {
+        FontListUpdate update(*list);
+        list->Delete(0);
+        list->Delete(0);
+        EXPECT_EQ(fontChange.BroadcastCount(), before);
+    }
+    EXPECT_EQ(fontChange.BroadcastCount(), before + 1);
+    // What is deleted while resources are left to the caller stays unannounced, even when
+    // the list manages them again before the bracket closes.
+    {
+        FontListUpdate update(*list);
+        list->SetManageResources(false);
+        list->Delete(0);
+        list->SetManageResources(true);
+    }
+    EXPECT_EQ(fontChange.BroadcastCount(), before + 1);
+    list->Delete(0);
+    EXPECT_EQ(fontChange.BroadcastCount(), before + 2);
+}
+
 TEST_F(TFontListTest, DestroyingAFolderListRemovesItsFonts) {
     MakeFontFolder();
     {
@@ -541,7 +570,7 @@ TEST_F(TFontListTest, RemovedSlotLeavesAGapTheNextFolderFills) {
     EXPECT_EQ(list->GetFolders(1), "");
     EXPECT_EQ(list->GetCount(), 4);
     EXPECT_FALSE(table.IsAdded(folder + "/f2/b.ttf"));
-    EXPECT_EQ(fontChange.BroadcastCount(), broadcasts + 1);  // one per deleted record
+    EXPECT_EQ(fontChange.BroadcastCount(), broadcasts + 1);  // once for the folder's records
     EXPECT_EQ(list->AddFolder(folder + "/f6"), 1);
     EXPECT_EQ(list->GetFolders(1), folder + "/f6");
 }

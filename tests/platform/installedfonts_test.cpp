@@ -82,6 +82,26 @@ TEST_F(InstalledFontsTest, FollowsFontconfigFileChangedAfterStart) {
               std::vector<std::string>{sandbox.Path() + "/elsewhere/DejaVuSans.ttf"});
 }
 
+// Two changes within one tick of the file system's clock leave the folder with the time its
+// cache recorded, so fontconfig trusts a cache that no longer tells the truth; a refresh must
+// read the folder itself, for this program and for every other.
+TEST_F(InstalledFontsTest, RefreshReadsTheFolderEvenWhenItsTimeDidNotChange) {
+    const std::string folder = sandbox.FontsFolder();
+    EXPECT_TRUE(fonts.Files().empty());
+    const auto cached = std::filesystem::last_write_time(folder);
+    const std::string added = sandbox.CopyFile(kDejaVu + "DejaVuSans.ttf", "data/fonts/New.ttf");
+    std::filesystem::last_write_time(folder, cached);
+    fonts.RefreshFolder(folder);
+    EXPECT_EQ(fonts.Files(), std::vector<std::string>{"New.ttf"});
+    EXPECT_EQ(sandbox.FilesOtherProgramsSee(), std::vector<std::string>{added});
+
+    std::filesystem::remove(added);
+    std::filesystem::last_write_time(folder, cached);
+    fonts.RefreshFolder(folder);
+    EXPECT_TRUE(fonts.Files().empty());
+    EXPECT_TRUE(sandbox.FilesOtherProgramsSee().empty());
+}
+
 // A broadcast is what the program and others hear of an install: the user's Fonts folder is
 // read again, so the next listing holds the new font.
 TEST_F(InstalledFontsTest, FontChangeRefreshesTheUserFontsFolder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -127,6 +128,32 @@ std::string Sandbox::CopyFile(const std::string& source, const std::string& rela
 void Sandbox::ReloadFonts() {
     WriteFontsConf();
     platform::FontconfigState::Reload();
+}
+
+std::vector<std::string> Sandbox::FilesOtherProgramsSee() const {
+    // The child inherits FONTCONFIG_FILE and the XDG folders set above.
+    FILE* pipe = popen("fc-list --format '%{file}\\n' 2>/dev/null", "r");
+    if (pipe == nullptr) {
+        ADD_FAILURE() << "cannot run fc-list";
+        return {};
+    }
+    std::string output;
+    char buffer[4096];
+    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, got);
+    }
+    EXPECT_EQ(pclose(pipe), 0) << "fc-list failed";
+    std::vector<std::string> files;
+    for (std::size_t start = 0, end; start < output.size(); start = end + 1) {
+        end = output.find('\n', start);
+        if (end == std::string::npos) {
+            end = output.size();
+        }
+        if (end > start) {
+            files.push_back(output.substr(start, end - start));
+        }
+    }
+    return files;
 }
 
 void Sandbox::WriteFontsConf() const {

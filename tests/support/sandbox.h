@@ -38,6 +38,9 @@ public:
     std::string CopyFile(const std::string& source, const std::string& relativePath);
     // Rewrites fonts.conf from the folders known so far and reloads fontconfig.
     void ReloadFonts();
+    // The font files another program sees under the sandbox's configuration: fc-list run in
+    // a process of its own, in its order.
+    std::vector<std::string> FilesOtherProgramsSee() const;
 
 private:
     void WriteFontsConf() const;

@@ -57,10 +57,18 @@ void FontconfigState::Reload() {
 void FontconfigState::RescanFolder(const std::string& folder) {
     State& state = Shared();
     std::lock_guard lock(state.mutex);
+    // The cache goes where the configuration in force says, not where a stale one did.
+    if (!state.initialised || state.configFile != ConfigFileFromEnvironment()) {
+        ReloadLocked(state);
+    }
     struct stat info {};
     if (!folder.empty() && stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        // Reading the folder anew and writing its cache, whatever the folder's time says: a
+        // change within one tick of the file system's clock leaves that time as the old
+        // cache recorded it. (FcDirCacheRescan would only look for new subfolders and keep
+        // the old list of files.)
         FcCache* cache =
-            FcDirCacheRescan(reinterpret_cast<const FcChar8*>(folder.c_str()), nullptr);
+            FcDirCacheRead(reinterpret_cast<const FcChar8*>(folder.c_str()), FcTrue, nullptr);
         if (cache != nullptr) {
             FcDirCacheUnload(cache);
         }
