@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
@@ -14,6 +15,8 @@
 #include <algorithm>
 
 #include "controls/btnstatusbar.h"
+#include "controls/shading.h"
+#include "controls/xpanel.h"
 #include "platform/colorref.h"
 #include "controls/ximagelabel.h"
 #include "controls/xlabel.h"
@@ -137,7 +140,11 @@ QToolBar* TMainForm::NewToolBar(const char* name) {
 }
 
 QWidget* TMainForm::BuildTopStrip() {
-    XPanel1 = new QWidget(this);
+    auto* strip = new TXPanel(this);
+    strip->OnPaint = [](TXPanel& sender, QPainter& canvas) {
+        PaintGradient(canvas, sender.rect(), sender.palette().color(QPalette::Button));
+    };
+    XPanel1 = strip;
     XPanel1->setObjectName("XPanel1");
     XPanel1->setFixedHeight(kTopStripHeight);
     auto* row = RowLayout(XPanel1);
