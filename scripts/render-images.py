@@ -35,9 +35,11 @@ GREY = "#a7b0bc"
 GREY_DARK = "#66707e"
 
 
-def svg(width, height, body):
+def svg(width, height, body, crisp=False):
+    """crisp: snap edges to whole pixels (pictures scaled off their pixel grid)."""
     return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d" '
-            'shape-rendering="geometricPrecision">%s</svg>' % (width, height, width, height, body))
+            'shape-rendering="%s">%s</svg>' % (width, height, width, height,
+                                               "crispEdges" if crisp else "geometricPrecision", body))
 
 
 def at(x, y, body, scale=1):
@@ -227,7 +229,7 @@ def bin_with_page():
 
 LARGE_IMAGES = {
     "addfavorite": at(0, 2, folder(), 2) + at(12, 12, star(8, 8, 7.5), 1.25),
-    "delwarning": at(2, 0, font_page(), 1.6) + at(6, 4, warning_sign(), 0.8),
+    "delwarning": at(1, 0, font_page(), 1.875) + at(10, 12, warning_sign(), 0.7),
     "deleting": bin_with_page(),
 }
 
@@ -287,8 +289,9 @@ def pictures():
     yield "MENUIMAGES", 16 * MENU_COUNT, 16, strip(
         [MENU_IMAGES.get(i, "") for i in range(MENU_COUNT)], 16, 16)
     for name, body in TOOLBAR_IMAGES.items():
-        # The toolbar pictures are the small ones drawn on a 22-pixel grid.
-        yield name, 22, 22, svg(22, 22, at(1, 1, body, 20 / 16))
+        # The toolbar pictures are the small ones drawn 1.25 times as large: off the pixel
+        # grid, so the edges of the straight-edged ones are snapped to whole pixels at 1x.
+        yield name, 22, 22, svg(22, 22, at(1, 1, body, 20 / 16), crisp=name != "favorites")
     for name, body in SMALL_IMAGES.items():
         yield name, 16, 16, svg(16, 16, body)
     for name, body in LARGE_IMAGES.items():
@@ -315,7 +318,9 @@ def main():
         sys.exit("rsvg-convert is missing: run scripts/deps.sh icons")
     for name, width, height, text in pictures():
         render(text, width, height, os.path.join(OUT, name + ".png"))
-        render(text, 2 * width, 2 * height, os.path.join(OUT, name + "@2x.png"))
+        # At 2x every edge falls on the pixel grid or is smooth enough: no snapping.
+        smooth = text.replace('"crispEdges"', '"geometricPrecision"')
+        render(smooth, 2 * width, 2 * height, os.path.join(OUT, name + "@2x.png"))
     # The window icon is the program's own icon.
     icons = os.path.join(ROOT, "resources", "desktop", "icons")
     shutil.copyfile(os.path.join(icons, "32x32", "glyphwell.png"), os.path.join(OUT, "glyphwell.png"))
