@@ -14,6 +14,7 @@
 
 #include "catalogue/fontinfo.h"
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
 #include "details/chartablemodel.h"
 #include "render/facefont.h"
 #include "details/largechar.h"
@@ -40,7 +41,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new TXPButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(x, y, 75, 25);
     button->setAutoDefault(false);

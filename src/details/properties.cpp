@@ -11,6 +11,7 @@
 #include <string>
 
 #include "catalogue/fontbytes.h"
+#include "controls/xpbutton.h"
 #include "fileops/paths.h"
 #include "catalogue/fontinfo.h"
 #include "catalogue/nametable.h"
@@ -109,7 +110,7 @@ TfFontInfo::TfFontInfo(const platform::Services& services, QWidget* parent)
     pcInfo->setGeometry(8, 8, 386, 378);
     BuildGeneral();
     BuildMetrics();
-    bOK = new QPushButton("OK", this);
+    bOK = new TXPButton("OK", this);
     bOK->setObjectName("bOK");
     bOK->setGeometry(319, 393, 75, 25);
     bOK->setDefault(true);

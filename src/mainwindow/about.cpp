@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "controls/xlabel.h"
+#include "controls/xpbutton.h"
 #include "mainwindow/application.h"
 #include "platform/helppages.h"
 #include "platform/programfolder.h"
@@ -48,7 +49,7 @@ TfAbout::TfAbout(platform::Shell* shell, std::string programFolder, QWidget* par
     setAttribute(Qt::WA_DeleteOnClose, false);
     BuildHeader();
     BuildBody();
-    bOK = new QPushButton("OK", this);
+    bOK = new TXPButton("OK", this);
     bOK->setObjectName("bOK");
     bOK->setGeometry(317 - 70 - 10, 199 - 21 - 10, 70, 21);
     bOK->setDefault(true);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "controls/xpbutton.h"
 #include "fileops/paths.h"
 #include "controls/xpgauge.h"
 
@@ -52,7 +53,7 @@ TfScan::TfScan(QWidget* mainWindow, std::function<void()> processEvents)
     Gauge->SetBorderColor(std::uint32_t{3947580});
     Gauge->SetBarColor(std::uint32_t{3265326});
     Gauge->SetProcessEvents(processEvents_);
-    bCancel = new QPushButton("Cancel", this);
+    bCancel = new TXPButton("Cancel", this);
     bCancel->setObjectName("bCancel");
     bCancel->setGeometry(220, 132, 72, 22);
     bCancel->setDefault(true);

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "controls/xpbutton.h"
 #include "favorites/favoriteline.h"
 #include "favorites/fontfavorites.h"
 #include "favorites/ui/grouplistdelegate.h"
@@ -27,7 +28,7 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, QPoint 
 }
 
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TXPButton(caption, parent);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(at);
     button->setAutoDefault(false);
