@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "controls/imagelist.h"
 #include "controls/xlabel.h"
 #include "controls/xpbutton.h"
 #include "mainwindow/application.h"
@@ -66,7 +67,7 @@ void TfAbout::BuildHeader() {
     header->setPalette(white);
     auto* icon = new QLabel(header);
     icon->setGeometry(8, 4, 32, 32);
-    const QPixmap programIcon(":/images/glyphwell.png");
+    const QPixmap programIcon = ResourceBitmap(":/images/glyphwell.png", devicePixelRatioF());
     icon->setPixmap(programIcon.isNull() ? QApplication::windowIcon().pixmap(32, 32) : programIcon);
     auto* subtitle = MakeMarkup(header, "Subtitle", "TrueType Font Manager", QPoint(48, 4));
     subtitle->SetFontColor(QColor(128, 128, 128));

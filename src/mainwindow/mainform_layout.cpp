@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "controls/btnstatusbar.h"
+#include "controls/imagelist.h"
 #include "controls/shading.h"
 #include "controls/xpanel.h"
 #include "platform/colorref.h"
@@ -71,10 +72,11 @@ QToolButton* NewStyleButton(QWidget* parent, const char* name, int tag, const ch
 
 void TMainForm::LoadBitmaps() {
     // A picture that fails to load stays empty; what is drawn with it then shows nothing.
-    fontBitmap_.load(":/images/FONT.png");
-    folderBitmap_.load(":/images/FONTFOLDER.png");
-    tabBitmap_.load(":/images/TAB.png");
-    tabSelectedBitmap_.load(":/images/TAB_SELECTED.png");
+    const qreal ratio = devicePixelRatioF();
+    fontBitmap_ = ResourceBitmap(":/images/FONT.png", ratio);
+    folderBitmap_ = ResourceBitmap(":/images/FONTFOLDER.png", ratio);
+    tabBitmap_ = ResourceBitmap(":/images/TAB.png", ratio);
+    tabSelectedBitmap_ = ResourceBitmap(":/images/TAB_SELECTED.png", ratio);
 }
 
 void TMainForm::BuildLayout() {
@@ -322,7 +324,7 @@ QWidget* TMainForm::BuildFolderBar() {
     row->addWidget(line);
     row->addSpacing(2);
 
-    const QPixmap folderPicture(":/images/folder.png");
+    const QPixmap folderPicture = ResourceBitmap(":/images/folder.png", devicePixelRatioF());
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         auto* label = new TXImageLabel(pnFolders);
         label->setObjectName(QString("ilFolder%1").arg(slot + 1));

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "controls/imagelist.h"
 #include "controls/xpbutton.h"
 #include "fileops/paths.h"
 #include "controls/xpgauge.h"
@@ -70,7 +71,7 @@ void TfScan::BuildHeader() {
     Panel1->setPalette(white);
     auto* picture = new QLabel(Panel1);
     picture->setGeometry(12, 8, 16, 16);
-    QPixmap folder(":/images/FONTFOLDER.png");
+    const QPixmap folder = ResourceBitmap(":/images/FONTFOLDER.png", devicePixelRatioF());
     picture->setPixmap(folder.isNull() ? style()->standardIcon(QStyle::SP_DirIcon).pixmap(16, 16)
                                        : folder);
     auto* caption = new QLabel("Please wait while scanning fonts in folder", Panel1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
 #include <QToolBar>
 
@@ -76,4 +77,17 @@ TEST(TGlyphwellStyle, ToolBarsStandOnTheGradient) {
     EXPECT_TRUE(SameRgb(image.pixel(60, 13), face));
     EXPECT_TRUE(SameRgb(image.pixel(60, 14), QColor(238, 238, 238)));
     EXPECT_TRUE(SameRgb(image.pixel(60, 29), QColor(224, 224, 224)));
+}
+
+TEST(TGlyphwellStyle, InstallingTheLookSetsStylePaletteAndInWindowMenuBars) {
+    const QString oldStyle = QApplication::style()->name();
+    const QPalette oldPalette = QApplication::palette();
+    const bool oldMenuBars = QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar);
+    InstallGlyphwellLook(*qApp);
+    EXPECT_NE(qobject_cast<TGlyphwellStyle*>(QApplication::style()), nullptr);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(240, 240, 240));
+    EXPECT_TRUE(QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar));
+    QApplication::setStyle(oldStyle);
+    QApplication::setPalette(oldPalette);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar, oldMenuBars);
 }

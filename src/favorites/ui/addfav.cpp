@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "controls/imagelist.h"
 #include "controls/xpbutton.h"
 #include "favorites/favoriteline.h"
 #include "favorites/fontfavorites.h"
@@ -49,7 +50,8 @@ TfAddFav::TfAddFav(platform::Dialogs& dialogs, QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(20, 12, 32, 32);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/addfavorite.png")));
+    Image1->setPixmap(
+        ResourceBitmap(QStringLiteral(":/images/addfavorite.png"), devicePixelRatioF()));
     Label3 =
         NewLabel(this, "Label3", QStringLiteral("Add this font to your favorites list."), {64, 12});
     lFontName = NewLabel(this, "lFontName", QString(), {64, 32});

@@ -15,6 +15,7 @@
 
 #include "catalogue/fontlist.h"
 #include "controls/centring.h"
+#include "controls/imagelist.h"
 #include "controls/xpbutton.h"
 #include "controls/xpcheckbox.h"
 #include "controls/xpcombobox.h"
@@ -123,7 +124,7 @@ TfPrint::~TfPrint() = default;
 
 void TfPrint::BuildPrinterLine() {
     auto* icon = Named(new QLabel(this), "imPrinter", QRect(12, 10, 22, 22));
-    icon->setPixmap(QPixmap(QStringLiteral(":/images/print.png")));
+    icon->setPixmap(ResourceBitmap(QStringLiteral(":/images/print.png"), devicePixelRatioF()));
     lPrinter_ = Named(new QLabel(this), "lPrinter", QRect(42, 14, 280, 16));
     auto* setup = NewButton(this, "bPrintSetup", "Print Setup...", QRect(330, 9, 97, 25));
     connect(setup, &QPushButton::clicked, this, [this] { bPrintSetupClick(); });
