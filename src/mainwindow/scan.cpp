@@ -14,6 +14,7 @@
 #include "controls/xpbutton.h"
 #include "fileops/paths.h"
 #include "controls/xpgauge.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ TfScan::TfScan(QWidget* mainWindow, std::function<void()> processEvents)
     setObjectName("fScan");
     setWindowTitle("Scan Fonts");
     setFixedSize(306, 161);
+    setFont(platform::UiFont(QStringLiteral("MS Sans Serif"), 8));
     BuildHeader();
     Count = MakeLabel(this, "Count", QRect(95, 48, 117, 17));
     FontName = MakeLabel(this, "FontName", QRect(12, 72, 282, 21));

@@ -5,6 +5,8 @@
 #include <QImage>
 
 #include "mainformfixture.h"
+#include "mainwindow/scan.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -37,4 +39,11 @@ TEST_F(LookTest, TopStripDarkensFromItsFifteenthRowDown) {
     EXPECT_EQ(image.pixelColor(x, 13), face);
     EXPECT_LT(image.pixelColor(x, 14).red(), face.red());
     EXPECT_LT(image.pixelColor(x, image.height() - 1).red(), image.pixelColor(x, 14).red());
+}
+
+TEST(TfScanLook, UsesTheStandInOfMsSansSerifAndItsLabelsDoNotClip) {
+    TfScan scan(nullptr, [] {});
+    EXPECT_EQ(scan.font(), platform::UiFont(QStringLiteral("MS Sans Serif"), 8));
+    // The counter label is 17 pixels high.
+    EXPECT_LE(scan.fontMetrics().height(), 17);
 }
