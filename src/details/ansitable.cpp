@@ -15,6 +15,7 @@
 #include "catalogue/fontinfo.h"
 #include "controls/centring.h"
 #include "controls/xpbutton.h"
+#include "controls/xpcheckbox.h"
 #include "details/chartablemodel.h"
 #include "render/facefont.h"
 #include "details/largechar.h"
@@ -100,7 +101,7 @@ void TfCharTable::BuildTop() {
     bbCopy = MakeButton(this, "bbCopy", "&Copy", 247, 98);
     connect(bbSelect, &QPushButton::clicked, this, &TfCharTable::bbSelectClick);
     connect(bbCopy, &QPushButton::clicked, this, &TfCharTable::bbCopyClick);
-    cbAllChars = new QCheckBox("All characters of the font", this);
+    cbAllChars = new TXPCheckBox("All characters of the font", this);
     cbAllChars->setObjectName("cbAllChars");
     cbAllChars->setGeometry(166, 126, 321, 18);
     connect(cbAllChars, &QCheckBox::toggled, this, &TfCharTable::cbAllCharsClick);

@@ -12,6 +12,7 @@
 
 #include "catalogue/fontbytes.h"
 #include "controls/xpbutton.h"
+#include "controls/xpgroupbox.h"
 #include "fileops/paths.h"
 #include "catalogue/fontinfo.h"
 #include "catalogue/nametable.h"
@@ -51,7 +52,7 @@ QLabel* MakePair(QWidget* parent, const char* name, const QString& caption, int 
 }
 
 QPlainTextEdit* MakeNameBox(QWidget* parent, const char* name, const char* caption, int y) {
-    auto* group = new QGroupBox(caption, parent);
+    auto* group = new TXPGroupBox(caption, parent);
     group->setGeometry(8, y, 362, 72);
     auto* box = new QPlainTextEdit(group);
     box->setObjectName(name);
