@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+class QPainter;
+
 // A push button drawn flat: a white face in a dark blue rounded frame with light inner edges
 // that sink when pressed, blue lines along the bottom while it has the focus or is the
 // dialog's current default button, and a pale face when disabled. It behaves as a push
@@ -17,5 +19,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PaintEdges(class QPainter& painter, bool pressed) const;
+    void PaintEdges(QPainter& painter, bool pressed) const;
 };

@@ -6,6 +6,8 @@
 
 #include "controls/imagelist.h"
 
+class QPainter;
+
 // A combo box with a thin frame of its own (one pixel of BorderColor and two rings of the
 // background) and the drop-down button drawn from the "COMBOBTN" cells at its right end
 // ((W-17, 2) to (W-2, H-2)): the normal cell, the pressed one while the list is down, greyed
@@ -40,7 +42,7 @@ protected:
 
 private:
     void PlaceEditor();
-    void PaintText(class QPainter& painter, const QRect& area) const;
+    void PaintText(QPainter& painter, const QRect& area) const;
 
     QColor borderColor_;
     QPixmap icon_;
