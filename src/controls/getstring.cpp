@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
+#include "controls/xpedit.h"
 #include "platform/uifont.h"
 
 namespace {
@@ -23,9 +25,9 @@ TfGetString::TfGetString(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       descript_(new QLabel(this)),
-      edit_(new QLineEdit(this)),
-      ok_(new QPushButton(QStringLiteral("OK"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      edit_(new TXPEdit(this)),
+      ok_(new TXPButton(QStringLiteral("OK"), this)),
+      cancel_(new TXPButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("fGetString"));
     setFont(DialogFont(11));
     setFixedSize(kClientWidth, kClientHeight);
@@ -38,8 +40,6 @@ TfGetString::TfGetString(QWidget* parent)
 
     edit_->setObjectName(QStringLiteral("Edit"));
     edit_->setGeometry(13, 69, 277, 17);
-    edit_->setStyleSheet(
-        QStringLiteral("QLineEdit#Edit { border: 1px solid rgb(127, 157, 185); padding: 0; }"));
 
     ok_->setObjectName(QStringLiteral("Ok"));
     ok_->setGeometry(300, 37, 70, 22);

@@ -52,8 +52,13 @@ void TXImageLabel::SetAutoSize(bool value) {
     AdjustBounds();
 }
 
+// The picture's size in the label's units, also for a picture made for a denser screen.
+QSize TXImageLabel::ImageSize() const {
+    return image_.isNull() ? QSize(0, 0) : image_.deviceIndependentSize().toSize();
+}
+
 int TXImageLabel::NaturalWidth() const {
-    const int imageWidth = image_.isNull() ? 0 : image_.width();
+    const int imageWidth = ImageSize().width();
     return fontMetrics().horizontalAdvance(text()) + imageWidth + leftMargin_ + rightMargin_ + 4;
 }
 
@@ -65,7 +70,7 @@ void TXImageLabel::AdjustBounds() {
 }
 
 QSize TXImageLabel::sizeHint() const {
-    const int imageHeight = image_.isNull() ? 0 : image_.height();
+    const int imageHeight = ImageSize().height();
     return {NaturalWidth(), std::max(fontMetrics().height(), imageHeight)};
 }
 
@@ -78,7 +83,7 @@ void TXImageLabel::DoDrawText(QPainter& painter, const QRect& rect) {
     } else if (alignment() & Qt::AlignBottom) {
         y = rect.top() + rect.height() - textHeight;
     }
-    const int imageWidth = image_.isNull() ? 0 : image_.width();
+    const int imageWidth = ImageSize().width();
     const int captionWidth = metrics.horizontalAdvance(text());
     // Right and centred captions are placed in what is left after picture and margins, so
     // the caption never runs past the right edge.
@@ -90,7 +95,7 @@ void TXImageLabel::DoDrawText(QPainter& painter, const QRect& rect) {
         x = (room - captionWidth) / 2;
     }
     if (!image_.isNull()) {
-        painter.drawPixmap(leftMargin_, (height() - image_.height()) / 2, image_);
+        painter.drawPixmap(leftMargin_, (height() - ImageSize().height()) / 2, image_);
     }
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));

@@ -42,6 +42,7 @@ protected:
 
 private:
     int NaturalWidth() const;
+    QSize ImageSize() const;
 
     QPixmap image_;
     int leftMargin_ = 4;

@@ -14,6 +14,8 @@
 
 #include "catalogue/fontinfo.h"
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
+#include "controls/xpcheckbox.h"
 #include "details/chartablemodel.h"
 #include "render/facefont.h"
 #include "details/largechar.h"
@@ -40,7 +42,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new TXPButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(x, y, 75, 25);
     button->setAutoDefault(false);
@@ -99,7 +101,7 @@ void TfCharTable::BuildTop() {
     bbCopy = MakeButton(this, "bbCopy", "&Copy", 247, 98);
     connect(bbSelect, &QPushButton::clicked, this, &TfCharTable::bbSelectClick);
     connect(bbCopy, &QPushButton::clicked, this, &TfCharTable::bbCopyClick);
-    cbAllChars = new QCheckBox("All characters of the font", this);
+    cbAllChars = new TXPCheckBox("All characters of the font", this);
     cbAllChars->setObjectName("cbAllChars");
     cbAllChars->setGeometry(166, 126, 321, 18);
     connect(cbAllChars, &QCheckBox::toggled, this, &TfCharTable::cbAllCharsClick);

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "catalogue/fontbytes.h"
+#include "controls/xpbutton.h"
+#include "controls/xpgroupbox.h"
 #include "fileops/paths.h"
 #include "catalogue/fontinfo.h"
 #include "catalogue/nametable.h"
@@ -50,7 +52,7 @@ QLabel* MakePair(QWidget* parent, const char* name, const QString& caption, int 
 }
 
 QPlainTextEdit* MakeNameBox(QWidget* parent, const char* name, const char* caption, int y) {
-    auto* group = new QGroupBox(caption, parent);
+    auto* group = new TXPGroupBox(caption, parent);
     group->setGeometry(8, y, 362, 72);
     auto* box = new QPlainTextEdit(group);
     box->setObjectName(name);
@@ -109,7 +111,7 @@ TfFontInfo::TfFontInfo(const platform::Services& services, QWidget* parent)
     pcInfo->setGeometry(8, 8, 386, 378);
     BuildGeneral();
     BuildMetrics();
-    bOK = new QPushButton("OK", this);
+    bOK = new TXPButton("OK", this);
     bOK->setObjectName("bOK");
     bOK->setGeometry(319, 393, 75, 25);
     bOK->setDefault(true);

@@ -6,7 +6,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "controls/imagelist.h"
 #include "controls/xlabel.h"
+#include "controls/xpbutton.h"
 #include "mainwindow/application.h"
 #include "platform/helppages.h"
 #include "platform/programfolder.h"
@@ -48,7 +50,7 @@ TfAbout::TfAbout(platform::Shell* shell, std::string programFolder, QWidget* par
     setAttribute(Qt::WA_DeleteOnClose, false);
     BuildHeader();
     BuildBody();
-    bOK = new QPushButton("OK", this);
+    bOK = new TXPButton("OK", this);
     bOK->setObjectName("bOK");
     bOK->setGeometry(317 - 70 - 10, 199 - 21 - 10, 70, 21);
     bOK->setDefault(true);
@@ -65,7 +67,7 @@ void TfAbout::BuildHeader() {
     header->setPalette(white);
     auto* icon = new QLabel(header);
     icon->setGeometry(8, 4, 32, 32);
-    const QPixmap programIcon(":/images/glyphwell.png");
+    const QPixmap programIcon = ResourceBitmap(":/images/glyphwell.png", devicePixelRatioF());
     icon->setPixmap(programIcon.isNull() ? QApplication::windowIcon().pixmap(32, 32) : programIcon);
     auto* subtitle = MakeMarkup(header, "Subtitle", "TrueType Font Manager", QPoint(48, 4));
     subtitle->SetFontColor(QColor(128, 128, 128));

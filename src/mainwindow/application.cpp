@@ -4,10 +4,12 @@
 #include <exception>
 #include <string>
 
+#include "controls/glyphwellstyle.h"
 #include "platform/dialogs.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(Title);
+    InstallGlyphwellLook(*this);
     setWindowIcon(QIcon(":/images/glyphwell.png"));
 }
 

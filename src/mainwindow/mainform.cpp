@@ -8,6 +8,7 @@
 
 #include "favorites/fontfavorites.h"
 #include "mainwindow/application.h"
+#include "mainwindow/menuimages.h"
 #include "mainwindow/scan.h"
 #include "preview/xfontlistview.h"
 
@@ -77,6 +78,7 @@ TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
     actions_ = std::make_unique<TActionTable>(Actions(), [this] { return CommandState(); });
     BuildLayout();
     BuildMenus();
+    SetMenuImages(*this);
 
     // The scan window is created after this window; the handlers look for it at load time.
     fontList_->OnLoadBegin = [this](TFontList& sender, TFontListMode mode, bool& abort,

@@ -12,6 +12,7 @@
 #include "favorites/favoritelookup.h"
 #include "favorites/fontfavorites.h"
 #include "favorites/ui/favoritespane.h"
+#include "controls/menuimagelist.h"
 #include "favorites/ui/fontdrag.h"
 #include "mainwindow/mainform.h"
 #include "platform/dialogs.h"
@@ -35,7 +36,7 @@ void TMainForm::BuildFavorites() {
     auto* fill = new QVBoxLayout(pnFavorites);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(favoritesPane_);
-    favoritesPane_->SetFavoritesMenu(findChild<QMenu*>("Favorites1"), QIcon(QStringLiteral(":/images/FONTFOLDER.png")));
+    favoritesPane_->SetFavoritesMenu(findChild<QMenu*>("Favorites1"), MenuImage(miFavoritesGroup));
     connect(FontView, &TXFontListView::keyDown, this,
             [this](QKeyEvent* event) { FavoritesKeyDown(event); });
 }

@@ -3,11 +3,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "controls/shading.h"
+#include "controls/xpanel.h"
 #include "controls/xlabel.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/mainstatusbar.h"
@@ -87,7 +90,11 @@ QToolBar* TMainForm::NewToolBar(const char* name) {
 }
 
 QWidget* TMainForm::BuildTopStrip() {
-    XPanel1 = new QWidget(this);
+    auto* strip = new TXPanel(this);
+    strip->OnPaint = [](TXPanel& sender, QPainter& canvas) {
+        PaintGradient(canvas, sender.rect(), sender.palette().color(QPalette::Button));
+    };
+    XPanel1 = strip;
     XPanel1->setObjectName("XPanel1");
     XPanel1->setFixedHeight(kTopStripHeight);
     auto* row = new QHBoxLayout(XPanel1);

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controls/imagelist.h"
 #include "controls/ximagelabel.h"
 #include "controls/xptabbar.h"
 #include "fileops/paths.h"
@@ -32,7 +33,8 @@ TModeBar::TModeBar(QWidget* parent) : QWidget(parent) {
 void TModeBar::BuildTabs() {
     tabs_ = new TXPTabBar(this);
     tabs_->setObjectName("TabBar");
-    tabs_->SetFaces(QPixmap(":/images/TAB.png"), QPixmap(":/images/TAB_SELECTED.png"));
+    tabs_->SetFaces(ResourceBitmap(":/images/TAB.png", devicePixelRatioF()),
+                    ResourceBitmap(":/images/TAB_SELECTED.png", devicePixelRatioF()));
     tab_[mtScreen] = tabs_->AddTab("tbScreen", "Screen", "Alt+1");
     tab_[mtInstalled] = tabs_->AddTab("tbInstalled", "Installed", "Alt+2");
     tab_[mtFolders] = tabs_->AddTab("tbFolders", "Folders", "Alt+3");
@@ -74,7 +76,7 @@ QWidget* TModeBar::BuildFolderBar() {
     row->addSpacing(2);
     row->addWidget(line);
     row->addSpacing(2);
-    const QPixmap folderPicture(":/images/folder.png");
+    const QPixmap folderPicture = ResourceBitmap(":/images/folder.png", devicePixelRatioF());
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         ilFolder_[slot] = NewFolderSlot(folderBar_, slot, folderPicture);
         row->addWidget(ilFolder_[slot]);

@@ -5,23 +5,30 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cstdint>
+
+#include "controls/xpbutton.h"
+#include "controls/xpedit.h"
+#include "controls/xpgroupbox.h"
+#include "controls/xpradiobutton.h"
+#include "platform/colorref.h"
 
 namespace {
 
 // Group captions in the colour 12135447 (0x00BBGGRR).
-const char* const GroupStyle = "QGroupBox::title { color: #172cb9; }";
+constexpr std::uint32_t kGroupCaptionColor = 12135447;
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption, const QRect& bounds) {
-    auto* group = new QGroupBox(caption, parent);
+    auto* group = new TXPGroupBox(caption, parent);
     group->setObjectName(name);
-    group->setStyleSheet(GroupStyle);
+    group->SetCaptionColor(ColorFromRef(kGroupCaptionColor));
     group->setGeometry(bounds);
     return group;
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption,
                         const QRect& bounds) {
-    auto* radio = new QRadioButton(caption, parent);
+    auto* radio = new TXPRadioButton(caption, parent);
     radio->setObjectName(name);
     radio->setGeometry(bounds);
     return radio;
@@ -38,11 +45,11 @@ TfOptions::TfOptions(QWidget* parent) : QDialog(parent) {
     BuildFilename();
     // OK is the default button but stores nothing and leaves the window open: the window is
     // not connected to the settings yet.
-    bOK = new QPushButton("OK", this);
+    bOK = new TXPButton("OK", this);
     bOK->setObjectName("bOK");
     bOK->setGeometry(256, 344, 75, 25);
     bOK->setDefault(true);
-    bCancel = new QPushButton("Cancel", this);
+    bCancel = new TXPButton("Cancel", this);
     bCancel->setObjectName("bCancel");
     bCancel->setGeometry(338, 344, 75, 25);
     bCancel->setAutoDefault(false);
@@ -73,7 +80,7 @@ void TfOptions::BuildUninstall() {
     rbBackup->setChecked(true);
     auto* pathLabel = new QLabel("Path:", gbUninstall);
     pathLabel->setGeometry(30, 70, 40, 21);
-    ePath = new QLineEdit(gbUninstall);
+    ePath = new TXPEdit(gbUninstall);
     ePath->setObjectName("ePath");
     ePath->setGeometry(72, 70, 320, 21);
     pathLabel->setBuddy(ePath);

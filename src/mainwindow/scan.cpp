@@ -10,8 +10,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "controls/imagelist.h"
+#include "controls/xpbutton.h"
 #include "fileops/paths.h"
 #include "controls/xpgauge.h"
+#include "platform/uifont.h"
 
 namespace {
 
@@ -41,6 +44,7 @@ TfScan::TfScan(QWidget* mainWindow, std::function<void()> processEvents)
     setObjectName("fScan");
     setWindowTitle("Scan Fonts");
     setFixedSize(306, 161);
+    setFont(platform::UiFont(QStringLiteral("MS Sans Serif"), 8));
     BuildHeader();
     Count = MakeLabel(this, "Count", QRect(95, 48, 117, 17));
     FontName = MakeLabel(this, "FontName", QRect(12, 72, 282, 21));
@@ -52,7 +56,7 @@ TfScan::TfScan(QWidget* mainWindow, std::function<void()> processEvents)
     Gauge->SetBorderColor(std::uint32_t{3947580});
     Gauge->SetBarColor(std::uint32_t{3265326});
     Gauge->SetProcessEvents(processEvents_);
-    bCancel = new QPushButton("Cancel", this);
+    bCancel = new TXPButton("Cancel", this);
     bCancel->setObjectName("bCancel");
     bCancel->setGeometry(220, 132, 72, 22);
     bCancel->setDefault(true);
@@ -69,7 +73,7 @@ void TfScan::BuildHeader() {
     Panel1->setPalette(white);
     auto* picture = new QLabel(Panel1);
     picture->setGeometry(12, 8, 16, 16);
-    QPixmap folder(":/images/FONTFOLDER.png");
+    const QPixmap folder = ResourceBitmap(":/images/FONTFOLDER.png", devicePixelRatioF());
     picture->setPixmap(folder.isNull() ? style()->standardIcon(QStyle::SP_DirIcon).pixmap(16, 16)
                                        : folder);
     auto* caption = new QLabel("Please wait while scanning fonts in folder", Panel1);

@@ -100,3 +100,11 @@ TEST_F(ImageLabelTest, UnchangedMarginDoesNotResize) {
     label->SetAutoSize(true);
     EXPECT_EQ(label->width(), CaptionWidth() + 12);
 }
+
+TEST_F(ImageLabelTest, PictureForADenserScreenTakesItsOwnSize) {
+    QPixmap twice = SolidPicture(Red).scaled(32, 32);
+    twice.setDevicePixelRatio(2);
+    label->SetImage(twice);
+    EXPECT_EQ(label->width(), CaptionWidth() + 28);
+    EXPECT_EQ(LeftmostColor(Render(*label), Red), 4);
+}

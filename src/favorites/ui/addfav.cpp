@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "controls/imagelist.h"
+#include "controls/xpbutton.h"
 #include "favorites/favoriteline.h"
 #include "favorites/fontfavorites.h"
 #include "favorites/ui/grouplistdelegate.h"
@@ -27,7 +29,7 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, QPoint 
 }
 
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TXPButton(caption, parent);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(at);
     button->setAutoDefault(false);
@@ -48,7 +50,8 @@ TfAddFav::TfAddFav(platform::Dialogs& dialogs, QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(20, 12, 32, 32);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/addfavorite.png")));
+    Image1->setPixmap(
+        ResourceBitmap(QStringLiteral(":/images/addfavorite.png"), devicePixelRatioF()));
     Label3 =
         NewLabel(this, "Label3", QStringLiteral("Add this font to your favorites list."), {64, 12});
     lFontName = NewLabel(this, "lFontName", QString(), {64, 32});

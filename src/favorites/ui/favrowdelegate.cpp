@@ -1,9 +1,11 @@
 #include "favorites/ui/favrowdelegate.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 
+#include "controls/imagelist.h"
 #include "favorites/ui/favrows.h"
 #include "platform/uifont.h"
 
@@ -26,8 +28,10 @@ TFavRowDelegate::TFavRowDelegate(const TFavRows& rows, QObject* parent)
       rows_(rows),
       groupFont_(platform::UiFont(QStringLiteral("Arial"), 9, true)),
       fontFont_(platform::UiFont(QStringLiteral("Tahoma"), 8)),
-      folderBitmap_(QStringLiteral(":/images/FONTFOLDER.png")),
-      fontBitmap_(QStringLiteral(":/images/FONT.png")) {}
+      folderBitmap_(
+          ResourceBitmap(QStringLiteral(":/images/FONTFOLDER.png"), qGuiApp->devicePixelRatio())),
+      fontBitmap_(
+          ResourceBitmap(QStringLiteral(":/images/FONT.png"), qGuiApp->devicePixelRatio())) {}
 
 QSize TFavRowDelegate::sizeHint(const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {

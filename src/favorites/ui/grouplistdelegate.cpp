@@ -1,5 +1,7 @@
 #include "favorites/ui/grouplistdelegate.h"
+#include "controls/imagelist.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace {
@@ -10,7 +12,9 @@ constexpr int kTextLeft = 24;
 }  // namespace
 
 TGroupListDelegate::TGroupListDelegate(QObject* parent)
-    : QStyledItemDelegate(parent), folderBitmap_(QStringLiteral(":/images/FONTFOLDER.png")) {}
+    : QStyledItemDelegate(parent),
+      folderBitmap_(
+          ResourceBitmap(QStringLiteral(":/images/FONTFOLDER.png"), qGuiApp->devicePixelRatio())) {}
 
 QSize TGroupListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     return {option.rect.width(), kRowHeight};

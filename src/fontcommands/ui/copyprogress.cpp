@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
 #include "controls/xpgauge.h"
 
 namespace {
@@ -47,7 +48,7 @@ TfCopying::TfCopying(QWidget* owner, platform::ProcessEvents processEvents)
     Gauge->SetBorderColor(kBorderColor);
     Gauge->SetInnerShadow(true);
     Gauge->SetProcessEvents(processEvents_);
-    XPButton1 = new QPushButton("Cancel", this);
+    XPButton1 = new TXPButton("Cancel", this);
     XPButton1->setObjectName("XPButton1");
     XPButton1->setGeometry(316, 102, 65, 22);
     XPButton1->setDefault(true);

@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <algorithm>
 
 #include "controls/centring.h"
+#include "controls/imagelist.h"
+#include "controls/xpbutton.h"
 #include "controls/xpgauge.h"
 
 namespace {
@@ -26,7 +27,7 @@ TfDeleting::TfDeleting(QWidget* owner, platform::ProcessEvents processEvents)
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(20, 16, 32, 32);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_TrashIcon).pixmap(32, 32));
+    Image1->setPixmap(ResourceBitmap(QStringLiteral(":/images/deleting.png"), devicePixelRatioF()));
     Item = new QLabel(this);
     Item->setObjectName("Item");
     Item->setGeometry(20, 80, 257, 17);
@@ -36,7 +37,7 @@ TfDeleting::TfDeleting(QWidget* owner, platform::ProcessEvents processEvents)
     Gauge->SetBarColor(kBarColor);
     Gauge->SetBorderColor(kBorderColor);
     Gauge->SetProcessEvents(processEvents_);
-    bCancel = new QPushButton("Cancel", this);
+    bCancel = new TXPButton("Cancel", this);
     bCancel->setObjectName("bCancel");
     bCancel->setGeometry(296, 96, 65, 22);
     bCancel->setDefault(true);

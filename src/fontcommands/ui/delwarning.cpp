@@ -2,9 +2,10 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include "controls/centring.h"
+#include "controls/imagelist.h"
+#include "controls/xpbutton.h"
 
 TfDelWarning::TfDelWarning(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
@@ -13,17 +14,18 @@ TfDelWarning::TfDelWarning(QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(16, 16, 32, 32);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    Image1->setPixmap(
+        ResourceBitmap(QStringLiteral(":/images/delwarning.png"), devicePixelRatioF()));
     Text = new QLabel(this);
     Text->setObjectName("Text");
     Text->setGeometry(66, 12, 273, 47);
     Text->setWordWrap(true);
     Text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    YesBtn = new QPushButton("&Yes", this);
+    YesBtn = new TXPButton("&Yes", this);
     YesBtn->setObjectName("YesBtn");
     YesBtn->setGeometry(100, 70, 75, 25);
     YesBtn->setDefault(true);
-    NoBtn = new QPushButton("&No", this);
+    NoBtn = new TXPButton("&No", this);
     NoBtn->setObjectName("NoBtn");
     NoBtn->setGeometry(181, 70, 75, 25);
     connect(YesBtn, &QPushButton::clicked, this, [this] { done(kResultYes); });

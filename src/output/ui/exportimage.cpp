@@ -9,6 +9,7 @@
 #include <QStringLiteral>
 
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "render/samplefontcache.h"
@@ -39,7 +40,7 @@ QSpinBox* NewSize(QWidget* parent, const char* name, const QRect& bounds) {
 
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption,
                        const QRect& bounds) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new TXPButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(bounds);
     button->setAutoDefault(false);

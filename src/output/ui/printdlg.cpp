@@ -15,6 +15,13 @@
 
 #include "catalogue/fontlist.h"
 #include "controls/centring.h"
+#include "controls/imagelist.h"
+#include "controls/xpbutton.h"
+#include "controls/xpcheckbox.h"
+#include "controls/xpcombobox.h"
+#include "controls/xpedit.h"
+#include "controls/xpgroupbox.h"
+#include "controls/xpradiobutton.h"
 #include "output/printlayout.h"
 #include "output/printsettings.h"
 #include "output/sheettext.h"
@@ -34,7 +41,7 @@ constexpr int kClientHeight = 406;
 constexpr int kMemoLimit = 150;
 constexpr int kMaxFontHeight = 200;
 const char* const kJobTitle = "Glyphwell Viewer";
-const char* const kGroupStyle = "QGroupBox::title { color: #0000ff; }";
+const QColor kGroupCaptionColor(0, 0, 255);
 const char* const kFontSizes[] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                                   "20", "24", "30", "36", "48", "60", "72", "80"};
 
@@ -53,8 +60,8 @@ QLabel* NewLabel(QWidget* parent, const QString& text, QPoint at) {
 }
 
 QGroupBox* NewGroup(QWidget* parent, const char* name, const char* caption, const QRect& bounds) {
-    auto* group = Named(new QGroupBox(QString::fromLatin1(caption), parent), name, bounds);
-    group->setStyleSheet(QString::fromLatin1(kGroupStyle));
+    auto* group = Named(new TXPGroupBox(QString::fromLatin1(caption), parent), name, bounds);
+    group->SetCaptionColor(kGroupCaptionColor);
     return group;
 }
 
@@ -66,7 +73,7 @@ QSpinBox* NewSpin(QWidget* parent, const char* name, const QRect& bounds, int ma
 
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption,
                        const QRect& bounds) {
-    auto* button = Named(new QPushButton(QString::fromLatin1(caption), parent), name, bounds);
+    auto* button = Named(new TXPButton(QString::fromLatin1(caption), parent), name, bounds);
     button->setAutoDefault(false);
     return button;
 }
@@ -117,7 +124,7 @@ TfPrint::~TfPrint() = default;
 
 void TfPrint::BuildPrinterLine() {
     auto* icon = Named(new QLabel(this), "imPrinter", QRect(12, 10, 22, 22));
-    icon->setPixmap(QPixmap(QStringLiteral(":/images/print.png")));
+    icon->setPixmap(ResourceBitmap(QStringLiteral(":/images/print.png"), devicePixelRatioF()));
     lPrinter_ = Named(new QLabel(this), "lPrinter", QRect(42, 14, 280, 16));
     auto* setup = NewButton(this, "bPrintSetup", "Print Setup...", QRect(330, 9, 97, 25));
     connect(setup, &QPushButton::clicked, this, [this] { bPrintSetupClick(); });
@@ -126,7 +133,7 @@ void TfPrint::BuildPrinterLine() {
 void TfPrint::BuildOptions() {
     QGroupBox* group = NewGroup(this, "gbOptions", "Options", QRect(8, 38, 422, 198));
     NewLabel(group, QStringLiteral("Title :"), {12, 22});
-    eTitle_ = Named(new QLineEdit(group), "eTitle", QRect(84, 18, 326, 21));
+    eTitle_ = Named(new TXPEdit(group), "eTitle", QRect(84, 18, 326, 21));
     eTitle_->setMaxLength(static_cast<int>(TPrintInfo::kTitleLimit));
     QLabel* note =
         NewLabel(group, QStringLiteral("Title will be printed top of the page"), {84, 40});
@@ -140,7 +147,7 @@ void TfPrint::BuildOptions() {
     sTitle_ = Named(new TColorSwatch(group), "sTitle", QRect(306, 60, 40, 18));
 
     NewLabel(group, QStringLiteral("Font Size:"), {12, 88});
-    cbFontSize_ = Named(new QComboBox(group), "cbFontSize", QRect(84, 84, 56, 22));
+    cbFontSize_ = Named(new TXPComboBox(group), "cbFontSize", QRect(84, 84, 56, 22));
     cbFontSize_->setEditable(true);
     for (const char* size : kFontSizes) {
         cbFontSize_->addItem(QString::fromLatin1(size));
@@ -151,7 +158,7 @@ void TfPrint::BuildOptions() {
     NewLabel(group, QStringLiteral("mm"), {284, 88});
 
     NewLabel(group, QStringLiteral("Sample Text:"), {12, 112});
-    cbPrintFileName_ = Named(new QCheckBox(QStringLiteral("Print font file name"), group),
+    cbPrintFileName_ = Named(new TXPCheckBox(QStringLiteral("Print font file name"), group),
                              "cbPrintFileName", QRect(266, 110, 146, 18));
     cbPrintFileName_->setChecked(true);
     mText_ = Named(new QPlainTextEdit(group), "mText", QRect(12, 130, 398, 60));
@@ -164,11 +171,12 @@ void TfPrint::BuildOptions() {
 
 void TfPrint::BuildPageRange() {
     QGroupBox* group = NewGroup(this, "gbPageRange", "Page range", QRect(8, 242, 250, 110));
-    rbAll_ = Named(new QRadioButton(QStringLiteral("A&ll"), group), "rbAll", QRect(12, 20, 80, 18));
+    rbAll_ =
+        Named(new TXPRadioButton(QStringLiteral("A&ll"), group), "rbAll", QRect(12, 20, 80, 18));
     rbAll_->setChecked(true);
-    rbPages_ = Named(new QRadioButton(QStringLiteral("Pa&ges :"), group), "rbPages",
+    rbPages_ = Named(new TXPRadioButton(QStringLiteral("Pa&ges :"), group), "rbPages",
                      QRect(12, 44, 72, 18));
-    ePages_ = Named(new QLineEdit(group), "ePages", QRect(88, 42, 150, 21));
+    ePages_ = Named(new TXPEdit(group), "ePages", QRect(88, 42, 150, 21));
     QLabel* note =
         Named(new QLabel(QStringLiteral("Enter either a single page or  a single page range, For "
                                         "example, 5-12"),
@@ -198,7 +206,7 @@ void TfPrint::BuildMargins() {
 void TfPrint::BuildBottom() {
     lPages_ = Named(new QLabel(this), "lPages", QRect(12, 356, 200, 16));
     NewLabel(this, QStringLiteral("Print:"), {12, 382});
-    cbPrint_ = Named(new QComboBox(this), "cbPrint", QRect(48, 378, 140, 22));
+    cbPrint_ = Named(new TXPComboBox(this), "cbPrint", QRect(48, 378, 140, 22));
     cbPrint_->addItems({QStringLiteral("All pages in range"), QStringLiteral("Odd pages"),
                         QStringLiteral("Even pages")});
     auto* preview = NewButton(this, "bPreview", "Pre&view", QRect(200, 376, 72, 25));

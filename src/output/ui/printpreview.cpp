@@ -14,6 +14,8 @@
 
 #include "catalogue/fontlist.h"
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
+#include "controls/xpcombobox.h"
 #include "output/printlayout.h"
 #include "output/ui/previewpaper.h"
 
@@ -24,7 +26,7 @@ constexpr int kInitialZoom = 2;  // 100 %
 constexpr double kMetresPerInch = 0.0254;
 
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new TXPButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
@@ -109,7 +111,7 @@ QWidget* TfPreview::BuildButtonStrip() {
     connect(bPrev_, &QPushButton::clicked, this, [this] { GoToPage(currentPage_ - 1); });
     connect(bNext_, &QPushButton::clicked, this, [this] { GoToPage(currentPage_ + 1); });
     connect(bLast_, &QPushButton::clicked, this, [this] { GoToPage(info_.PageCount); });
-    cbZoom_ = new QComboBox(strip);
+    cbZoom_ = new TXPComboBox(strip);
     cbZoom_->setObjectName(QStringLiteral("cbZoom"));
     cbZoom_->addItems({QStringLiteral("50%"), QStringLiteral("75%"), QStringLiteral("100%"),
                        QStringLiteral("150%"), QStringLiteral("200%")});

@@ -7,6 +7,7 @@
 #include <QStringLiteral>
 
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
 #include "output/samplehistory.h"
 #include "platform/inifile.h"
 #include "platform/uifont.h"
@@ -18,7 +19,7 @@ constexpr int kClientHeight = 256;
 
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption,
                        const QRect& bounds) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TXPButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(bounds);
     button->setAutoDefault(false);
