@@ -18,6 +18,9 @@ class QAction;
 class QActionGroup;
 class QButtonGroup;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -32,6 +35,7 @@ class TXFontListView;
 class TXImageLabel;
 class TXLabel;
 class TfScan;
+struct TOpenRequest;
 struct TViewerSettings;
 
 // What the font list view shows.
@@ -115,6 +119,23 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QMenu* FoldersContext = nullptr;
     QMenu* SampleTextContext = nullptr;
+
+    // Files and folders from the file manager: its command line and what it drops on the
+    // window (mainform_drops.cpp). OpenPaths shows them in the folder mode, each folder (a
+    // file's own folder) in a free slot, the first file focused.
+    void OpenPaths(const std::vector<std::string>& paths);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ShowRequest(const TOpenRequest& request);
+    bool ShowsFolder(const std::string& folder) const;
+    void FocusFile(const std::string& path);
+    void InstallDroppedFonts(const TOpenRequest& request);
+    void RunInstall(TFontList& chosen);
 
 protected:
     void showEvent(QShowEvent* event) override;
