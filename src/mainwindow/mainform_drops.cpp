@@ -6,7 +6,8 @@
 #include <QMetaObject>
 #include <QMimeData>
 #include <QUrl>
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "catalogue/fontlist.h"
 #include "fileops/paths.h"
