@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 
 // What the fuzz targets check beyond "no crash": a property that does not hold ends the run
@@ -44,6 +47,30 @@ inline bool IsUtf8(std::string_view text) {
         i += length;
     }
     return true;
+}
+
+// An input that starts with N fields, each ended by a zero byte, and then the file's bytes:
+// the fields and the rest. Nothing when the input has fewer than N zero bytes.
+template <std::size_t N>
+struct Fields {
+    std::array<std::string, N> fields;
+    std::string rest;
+};
+
+template <std::size_t N>
+std::optional<Fields<N>> SplitFields(const std::string& input) {
+    Fields<N> split;
+    std::size_t pos = 0;
+    for (std::string& field : split.fields) {
+        const std::size_t zero = input.find('\0', pos);
+        if (zero == std::string::npos) {
+            return std::nullopt;
+        }
+        field = input.substr(pos, zero - pos);
+        pos = zero + 1;
+    }
+    split.rest = input.substr(pos);
+    return split;
 }
 
 }  // namespace fuzzcheck

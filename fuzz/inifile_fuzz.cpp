@@ -36,18 +36,9 @@ struct Edit {
 };
 
 Edit SplitInput(const std::string& input) {
-    std::vector<std::string> fields;
-    std::size_t pos = 0;
-    while (fields.size() < 3) {
-        const std::size_t zero = input.find('\0', pos);
-        if (zero == std::string::npos) {
-            break;
-        }
-        fields.push_back(input.substr(pos, zero - pos));
-        pos = zero + 1;
-    }
-    if (fields.size() == 3) {
-        return {fields[0], fields[1], fields[2], input.substr(pos)};
+    if (const auto split = fuzzcheck::SplitFields<3>(input)) {
+        const auto& [section, key, value] = split->fields;
+        return {section, key, value, split->rest};
     }
     Edit edit{"Fuzz", "Key", "Value", input};
     std::string text = input;

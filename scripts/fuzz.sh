@@ -9,8 +9,11 @@
 # run both are merged back into fuzz/corpus/TARGET, minimised (-merge=1), so the repository keeps
 # a small corpus that covers all that was reached. A fault stops the run with its input in
 # build-fuzz/artifacts/TARGET/: add that input to fuzz/regressions/TARGET/ with the fix.
+# The fuzzer runs in build-fuzz/logs/TARGET/, where -jobs=N leaves its fuzz-N.log files, so
+# that runs of two targets at once keep their logs apart and out of the source tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 
 if [ $# -lt 1 ] || [ ! -f "fuzz/$1_fuzz.cpp" ]; then
   echo "Usage: scripts/fuzz.sh TARGET [SECONDS] [libFuzzer option ...]" >&2
@@ -22,19 +25,20 @@ seconds=${2:-600}
 shift $(( $# >= 2 ? 2 : 1 ))
 
 scripts/deps.sh build fuzz
-build_dir=build-fuzz
+build_dir="$root/build-fuzz"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DGW_FUZZ=ON -DGW_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" --target "fuzz_$target" fuzz_makeseeds
 fuzzer="$build_dir/fuzz/fuzz_$target"
 
-corpus="fuzz/corpus/$target"
+corpus="$root/fuzz/corpus/$target"
 work="$build_dir/corpus/$target"
 artifacts="$build_dir/artifacts/$target"
-mkdir -p "$corpus" "$work" "$artifacts"
+logs="$build_dir/logs/$target"
+mkdir -p "$corpus" "$work" "$artifacts" "$logs"
 inputs=("$work" "$corpus")
-if [ -d "fuzz/regressions/$target" ]; then inputs+=("fuzz/regressions/$target"); fi
+if [ -d "$root/fuzz/regressions/$target" ]; then inputs+=("$root/fuzz/regressions/$target"); fi
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
@@ -59,8 +63,8 @@ if [ -z "$(ls -A "$corpus")" ]; then
   if [ -d "$seeds/$target" ]; then merge_into_corpus "$seeds/$target"; fi
 fi
 
-if ! "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-  -artifact_prefix="$artifacts/" "$@" "${inputs[@]}"; then
+if ! (cd "$logs" && "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -print_final_stats=1 -artifact_prefix="$artifacts/" "$@" "${inputs[@]}"); then
   echo "A fault was found; its input is in $artifacts/. Fix it, then add the input to" \
     "fuzz/regressions/$target/ so that the corpus replay keeps checking it." >&2
   exit 1

@@ -1,6 +1,7 @@
-// glyphwell [--home DIR] [--screenshot FILE.png]   the viewer
-// glyphwell list ...                               the catalogue without a window
-// glyphwell print ... / export ...                 the sample sheet / picture without a window
+// glyphwell [--home DIR] [--screenshot FILE.png] [PATH ...]   the viewer (PATH: a font file
+//                                                             or a folder to show)
+// glyphwell list ...                  the catalogue without a window
+// glyphwell print ... / export ...    the sample sheet / picture without a window
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -17,6 +18,7 @@
 #include "mainwindow/application.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
+#include "mainwindow/viewerarguments.h"
 #include "output/printcommand.h"
 #include "platform/language.h"
 #include "platform/linux/fontconfigfontchange.h"
@@ -32,25 +34,6 @@
 #include "platform/userfonts.h"
 
 namespace {
-
-struct ViewerOptions {
-    std::string home;
-    std::string screenshot;
-    bool valid = true;
-};
-
-ViewerOptions ParseViewerOptions(int argc, char** argv) {
-    ViewerOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        if ((word == "--home" || word == "--screenshot") && i + 1 < argc) {
-            (word == "--home" ? options.home : options.screenshot) = argv[++i];
-        } else {
-            options.valid = false;
-        }
-    }
-    return options;
-}
 
 bool HasDisplay() {
     return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
@@ -91,10 +74,11 @@ int ListMain(int argc, char** argv) {
 }
 
 int ViewerMain(int argc, char** argv) {
-    const ViewerOptions options = ParseViewerOptions(argc, argv);
+    const TViewerArguments options = ParseViewerArguments({argv + 1, argv + argc});
     if (!options.valid) {
-        std::cerr << "usage: glyphwell [--home DIR] [--screenshot FILE.png]\n"
-                     "       glyphwell list ...\n";
+        std::cerr
+            << "usage: glyphwell [--home DIR] [--screenshot FILE.png] [FILE.ttf ... | FOLDER]\n"
+               "       glyphwell list ...\n";
         return 2;
     }
     if (!options.screenshot.empty()) {
@@ -133,6 +117,9 @@ int ViewerMain(int argc, char** argv) {
     TfDeleting deleting(&mainForm, services.processEvents);
     mainForm.SetFileWindows(&copying, &deleting);
     mainForm.show();
+    // Files and folders from the file manager ("Open with", a double-click) are shown once
+    // the stored settings are in.
+    mainForm.OpenPaths(options.paths);
     if (!options.screenshot.empty()) {
         // The first load ran while the window was first shown; grabbing paints it now.
         QTimer::singleShot(0, &mainForm, [&] {

@@ -106,6 +106,8 @@ TMainForm::TMainForm(const platform::Services& services, QWidget* parent)
     setWindowTitle(TApplication::Title);
     setMinimumSize(500, 400);
     setGeometry(257, 167, 766, 582);
+    // Font files and folders dropped from the file manager (mainform_drops.cpp).
+    setAcceptDrops(true);
     // The window sees keys before its controls: menu shortcuts, Esc and Alt+4.
     qApp->installEventFilter(this);
 }

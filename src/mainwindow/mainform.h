@@ -15,6 +15,9 @@
 #include "platform/printer.h"
 #include "platform/services.h"
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QKeyEvent;
 class QMenu;
 class QMouseEvent;
@@ -32,6 +35,7 @@ class TfDeleting;
 class TfScan;
 class TFontInfo;
 struct TFontCommandContext;
+struct TOpenRequest;
 struct TViewerSettings;
 
 // What the font list view shows.
@@ -79,6 +83,23 @@ public:
     void RefreshFolderLabels();
     void FontViewChange();
     void FontViewChangeSelected();
+
+    // Files and folders from the file manager: its command line and what it drops on the
+    // window (mainform_drops.cpp). OpenPaths shows them in the folder mode, each folder (a
+    // file's own folder) in a free slot, the first file focused.
+    void OpenPaths(const std::vector<std::string>& paths);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ShowRequest(const TOpenRequest& request);
+    bool ShowsFolder(const std::string& folder) const;
+    void FocusFile(const std::string& path);
+    void InstallDroppedFonts(const TOpenRequest& request);
+    void RunInstall(TFontList& chosen);
 
 protected:
     void showEvent(QShowEvent* event) override;

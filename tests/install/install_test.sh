@@ -6,7 +6,7 @@
 # Checks the installed layout (executable, help pages, desktop entry, icons, metainfo, manual
 # page), runs `glyphwell list` from there with a sandbox --home, and checks that the
 # installed program, run without --home, keeps its files in ~/.config/glyphwell although it
-# may write to its own bin/ (as root may).
+# may write to its own bin/ (as root may), also when the viewer opens a font file.
 set -euo pipefail
 
 mode=$1
@@ -71,7 +71,7 @@ done
 entry="$prefix/share/applications/$app_id.desktop"
 if [ -f "$entry" ]; then
   grep -qx "Icon=$app_id" "$entry" || fail "the desktop entry does not name the icon $app_id"
-  grep -q '^Exec=glyphwell ' "$entry" || fail "the desktop entry does not start glyphwell"
+  grep -qx 'Exec=glyphwell %F' "$entry" || fail "the desktop entry does not pass its files to glyphwell"
   grep -q '^MimeType=.*font/ttf;' "$entry" || fail "the desktop entry opens no TrueType fonts"
 fi
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
@@ -86,7 +86,7 @@ mkdir -p "$fonts" "$root/home"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$fonts/"
 printf 'not a font' >"$fonts/broken.ttf"
 run_installed() {
-  env -u XDG_CONFIG_HOME HOME="$root/home" XDG_DATA_HOME="$root/home/.local/share" \
+  timeout 300 env -u XDG_CONFIG_HOME HOME="$root/home" XDG_DATA_HOME="$root/home/.local/share" \
     QT_QPA_PLATFORM=offscreen "$prefix/bin/glyphwell" "$@"
 }
 
@@ -106,6 +106,21 @@ grep -q "^DejaVu Sans	" <<<"$listing" ||
   fail "the installed program did not read its settings from ~/.config/glyphwell: $listing"
 [ -f "$config/error.log" ] || fail "the installed program wrote no error.log to ~/.config/glyphwell"
 [ ! -e "$prefix/bin/error.log" ] || fail "the installed program wrote beside its executable"
+
+# The viewer as the desktop entry starts it on a font the file manager opens (Exec=glyphwell
+# %F), without --home: it takes the file, and its window has the size stored in
+# ~/.config/glyphwell. The stored folder mode keeps the system's fonts out of the run, and the
+# folder opened holds no broken file, which the viewer would stop to report. The window
+# libraries' own start-up allocations are no leaks of the program.
+mkdir -p "$root/opened"
+cp "$fonts/DejaVuSans.ttf" "$root/opened/"
+printf '[Window]\r\nMain=0,10,10,640,480\r\n[Option]\r\nViewMode=2\r\n' >"$config/glyphwell.ini"
+ASAN_OPTIONS=detect_leaks=0 run_installed --screenshot "$root/shot.png" \
+  "$root/opened/DejaVuSans.ttf" >/dev/null 2>&1 || fail "the installed viewer did not open a font file"
+read -r width height < <(od -An -tu1 -j16 -N8 "$root/shot.png" 2>/dev/null |
+  awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+[ "${width:-0} x ${height:-0}" = "640 x 480" ] ||
+  fail "the installed viewer did not take its window from ~/.config/glyphwell: ${width:-0} x ${height:-0}"
 
 if [ "$failures" -ne 0 ]; then
   exit 1

@@ -46,6 +46,23 @@ TEST(GlyphwellProgram, ScreenshotShowsTheStoredWindowAndWritesNoSettings) {
               std::string("[Window]\nMain=0,10,10,640,480\n").size());
 }
 
+// What a file manager passes when it opens fonts with the viewer (Exec=glyphwell %F).
+TEST(GlyphwellProgram, FontFilesAndFoldersAreTakenAsWhatToShow) {
+    Sandbox sandbox;
+    const std::string font = sandbox.WriteFile(
+        "downloads/-Alpha.ttf", testsupport::TrueTypeBuilder()
+                                    .AllNames(testsupport::kLangEnglish, "Alpha", "Regular")
+                                    .Build());
+    const std::string folder = sandbox.Path() + "/more";
+    std::filesystem::create_directories(folder);
+    const QString home = QString::fromStdString(sandbox.HomeFolder());
+    const QString shot = QString::fromStdString(sandbox.Path() + "/shot.png");
+    EXPECT_EQ(RunGlyphwell({"--home", home, "--screenshot", shot, "--",
+                            QString::fromStdString(font), QString::fromStdString(folder)}),
+              0);
+    EXPECT_FALSE(QImage(shot).isNull());
+}
+
 TEST(GlyphwellProgram, UnknownArgumentsAreRefused) {
     Sandbox sandbox;
     EXPECT_EQ(RunGlyphwell({"--home", QString::fromStdString(sandbox.HomeFolder()), "--bogus"}), 2);
