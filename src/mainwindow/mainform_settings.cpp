@@ -165,6 +165,7 @@ void TMainForm::LoadSettings() {
     LoadHistory(settings.history);
     // The favorites pane comes later; its expanded groups are kept as they were read.
     expandedFavorites_ = settings.expandedFavorites;
+    fontList_->SetFileTypes(TFontFileTypes(settings.openType));
     fontList_->SetMode(settings.viewMode);
 }
 

@@ -184,3 +184,19 @@ TEST_F(SampleFaces, AFaceWithoutTheSampleLettersShowsItsOwnMissingGlyphs) {
         EXPECT_GT(Ink(SampleOf(2)), 0) << antiAlias;
     }
 }
+
+TEST_F(SampleFaces, PostScriptOutlinesDrawAsTheirTrueTypeTwins) {
+    // The same squares under an "OTTO" font with a `CFF ` table and under a TrueType one.
+    const auto face = [](const char* family) {
+        return testsupport::DrawableFontBuilder(family, "Regular").Characters(kSample);
+    };
+    AddBuilt(face("Squares TrueType"), "squares.ttf");
+    AddBuilt(face("Squares PostScript").PostScriptOutlines(), "squares.otf");
+    ASSERT_EQ(view->Items().GetItems(1).FullName(), "Squares PostScript Regular");
+    for (const bool antiAlias : {false, true}) {
+        view->SetAntiAlias(antiAlias);
+        const QImage trueType = SampleOf(0);
+        EXPECT_GT(Ink(trueType), 0) << antiAlias;
+        EXPECT_EQ(Differences(trueType, SampleOf(1)), 0) << antiAlias;
+    }
+}
