@@ -16,13 +16,15 @@
 #include "mainwindow/mainform.h"
 #include "mainwindow/scan.h"
 #include "output/printcommand.h"
-#include "platform/linux/fontconfiginstalledfonts.h"
-#include "platform/linux/freetypeoutlinemetrics.h"
+#include "platform/language.h"
 #include "platform/linux/fontconfigfontchange.h"
+#include "platform/linux/fontconfigfontfilelookup.h"
+#include "platform/linux/fontconfiginstalledfonts.h"
+#include "platform/linux/freetypecharactermap.h"
+#include "platform/linux/freetypeoutlinemetrics.h"
 #include "platform/linux/qtfonttable.h"
 #include "platform/linux/qtshell.h"
 #include "platform/linux/qttrash.h"
-#include "platform/language.h"
 #include "platform/programfolder.h"
 #include "platform/userfonts.h"
 
@@ -103,6 +105,8 @@ int ViewerMain(int argc, char** argv) {
     platform::QtShell shell;
     platform::QtTrash trash;
     platform::FreeTypeOutlineMetrics outlineMetrics;
+    platform::FontconfigFontFileLookup fontFiles;
+    platform::FreeTypeCharacterMap characterMap;
     platform::Services services = RunFacts(platform::ChooseProgramFolder(
         options.home, QCoreApplication::applicationDirPath().toStdString()));
     services.fontTable = &fontTable;
@@ -111,6 +115,8 @@ int ViewerMain(int argc, char** argv) {
     services.shell = &shell;
     services.trash = &trash;
     services.outlineMetrics = &outlineMetrics;
+    services.fontFiles = &fontFiles;
+    services.characterMap = &characterMap;
     services.processEvents = [] { QCoreApplication::processEvents(); };
     AppDialogs dialogs;
     platform::SetDialogs(&dialogs);
