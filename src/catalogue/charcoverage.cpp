@@ -19,6 +19,21 @@ TCharCoverage::TCharCoverage(std::vector<char32_t> codes) {
     runs_.shrink_to_fit();
 }
 
+TCharCoverage TCharCoverage::FromRuns(std::vector<std::pair<char32_t, char32_t>> runs) {
+    std::sort(runs.begin(), runs.end());
+    TCharCoverage coverage;
+    for (const auto& [first, last] : runs) {
+        auto& joined = coverage.runs_;
+        if (!joined.empty() && (first <= joined.back().second || first - joined.back().second == 1)) {
+            joined.back().second = std::max(joined.back().second, last);
+        } else {
+            joined.emplace_back(first, last);
+        }
+    }
+    coverage.runs_.shrink_to_fit();
+    return coverage;
+}
+
 bool TCharCoverage::Covers(char32_t code) const {
     // The first run that ends at or after code covers it when it also starts at or before it.
     const auto run = std::lower_bound(

@@ -12,7 +12,10 @@ public:
     TCharCoverage() = default;
     // codes in any order; repeats count once.
     explicit TCharCoverage(std::vector<char32_t> codes);
+    // Runs of first and last code, in any order; overlapping and touching runs join.
+    static TCharCoverage FromRuns(std::vector<std::pair<char32_t, char32_t>> runs);
 
+    bool operator==(const TCharCoverage&) const = default;
     bool Empty() const { return runs_.empty(); }
     bool Covers(char32_t code) const;
     // The first count covered code points that keep takes, ascending.

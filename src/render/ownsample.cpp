@@ -3,8 +3,11 @@
 #include <QChar>
 #include <QList>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "catalogue/cmapreader.h"
+#include "catalogue/fontbytes.h"
 #include "catalogue/fontinfo.h"
 #include "platform/charactermap.h"
 #include "platform/services.h"
@@ -73,14 +76,21 @@ const TCharCoverage& RecordCoverage(const TFontInfo& record, const platform::Ser
     if (const TCharCoverage* known = record.Coverage()) {
         return *known;
     }
-    TCharCoverage coverage;
-    if (services.characterMap != nullptr) {
-        if (const auto face = RecordFaceFile(record, services)) {
-            coverage =
-                TCharCoverage(services.characterMap->CodePoints(face->path, face->faceIndex));
+    // A face in a file is read from its `cmap` table; a screen font, and a face whose
+    // character map only a font engine reads, through the character map service.
+    std::optional<TCharCoverage> coverage;
+    if (!record.FileName().empty()) {
+        catalogue::FontBytes bytes(record.FileName());
+        if (bytes.Open()) {
+            coverage = catalogue::ReadUnicodeCoverage(bytes, record.FaceOffset());
         }
     }
-    record.SetCoverage(std::move(coverage));
+    if (!coverage && services.characterMap != nullptr) {
+        if (const auto face = RecordFaceFile(record, services)) {
+            coverage = TCharCoverage(services.characterMap->CodePoints(face->path, face->faceIndex));
+        }
+    }
+    record.SetCoverage(coverage.value_or(TCharCoverage()));
     return *record.Coverage();
 }
 

@@ -14,8 +14,9 @@ struct Services;
 // or a symbol font under a Latin sample) draws a short sample the face can show instead of a
 // line of missing-glyph boxes.
 
-// The characters record's face maps, read through services' character map the first time and
-// kept with the record (its copies included); empty when they cannot be read.
+// The characters record's face maps, read the first time (from the face's `cmap` table, else
+// through services' character map) and kept with the record, its copies included; empty when
+// they cannot be read.
 const TCharCoverage& RecordCoverage(const TFontInfo& record, const platform::Services& services);
 
 // What a row with this coverage draws: sample itself when the face covers any of its letters
