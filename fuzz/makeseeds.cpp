@@ -236,8 +236,10 @@ void WriteCmapSeeds(SeedWriter& out, const std::vector<std::string>& realFonts) 
     testsupport::DrawableFontBuilder drawable("Squares", "Regular");
     drawable.Characters("ABCê°ê°");
     out.Add("builder-truetype", drawable.Build());
-    out.Add("builder-postscript", testsupport::DrawableFontBuilder(drawable).PostScriptOutlines().Build());
-    out.Add("builder-without-cmap", TrueTypeBuilder().AllNames(kLangEnglish, "Sample", "Regular").Build());
+    out.Add("builder-postscript",
+            testsupport::DrawableFontBuilder(drawable).PostScriptOutlines().Build());
+    out.Add("builder-without-cmap",
+            TrueTypeBuilder().AllNames(kLangEnglish, "Sample", "Regular").Build());
     for (const std::string& path : realFonts) {
         const std::string cut = CmapTablesOnly(ReadFile(path));
         if (!cut.empty()) {

@@ -24,7 +24,8 @@ TCharCoverage TCharCoverage::FromRuns(std::vector<std::pair<char32_t, char32_t>>
     TCharCoverage coverage;
     for (const auto& [first, last] : runs) {
         auto& joined = coverage.runs_;
-        if (!joined.empty() && (first <= joined.back().second || first - joined.back().second == 1)) {
+        if (!joined.empty() &&
+            (first <= joined.back().second || first - joined.back().second == 1)) {
             joined.back().second = std::max(joined.back().second, last);
         } else {
             joined.emplace_back(first, last);

@@ -42,8 +42,8 @@ bool FindTables(FontBytes& bytes, std::uint32_t faceOffset, Span& cmap, Span& ma
         return false;
     }
     const unsigned count = std::min<unsigned>(ReadBe16(head.data() + 4), kMaxTables);
-    const std::vector<std::uint8_t> directory = ReadSpan(
-        bytes, std::uint64_t{faceOffset} + kOffsetTableSize, count * kTableRecordSize);
+    const std::vector<std::uint8_t> directory =
+        ReadSpan(bytes, std::uint64_t{faceOffset} + kOffsetTableSize, count * kTableRecordSize);
     for (std::size_t at = 0; at + kTableRecordSize <= directory.size(); at += kTableRecordSize) {
         const Span span{ReadBe32(directory.data() + at + 8), ReadBe32(directory.data() + at + 12)};
         if (span.offset > bytes.Size() || span.length > bytes.Size() - span.offset) {
@@ -66,7 +66,8 @@ unsigned GlyphCount(FontBytes& bytes, const Span& maxp) {
 // How well a subtable serves: format 12 under a Unicode encoding best, then format 4 under
 // one; 0 for the others (symbol, legacy encodings, formats a font engine must read).
 int Rank(std::uint16_t platformId, std::uint16_t encodingId, std::uint16_t format) {
-    const bool unicode = platformId == 0 || (platformId == 3 && (encodingId == 1 || encodingId == 10));
+    const bool unicode =
+        platformId == 0 || (platformId == 3 && (encodingId == 1 || encodingId == 10));
     // Platform 0 encoding 5 holds variation sequences, not characters.
     if (!unicode || (platformId == 0 && encodingId == 5)) {
         return 0;
@@ -125,8 +126,8 @@ void ReadFormat4(const std::vector<std::uint8_t>& table, unsigned glyphs, Runs& 
     }
     std::uint32_t next = 0;  // codes below were read already
     for (std::size_t s = 0; s < segments; ++s) {
-        const std::uint32_t end = std::min<std::uint32_t>(ReadBe16(table.data() + ends + 2 * s),
-                                                          0xFFFE);
+        const std::uint32_t end =
+            std::min<std::uint32_t>(ReadBe16(table.data() + ends + 2 * s), 0xFFFE);
         const std::uint32_t start =
             std::max<std::uint32_t>(ReadBe16(table.data() + starts + 2 * s), next);
         const std::uint16_t delta = ReadBe16(table.data() + deltas + 2 * s);
@@ -138,7 +139,8 @@ void ReadFormat4(const std::vector<std::uint8_t>& table, unsigned glyphs, Runs& 
             if (rangeOffset == 0) {
                 glyph = (code + delta) & 0xFFFF;
             } else {
-                const std::uint64_t at = std::uint64_t{rangeAt} + rangeOffset + 2 * (code - segmentStart);
+                const std::uint64_t at =
+                    std::uint64_t{rangeAt} + rangeOffset + 2 * (code - segmentStart);
                 glyph = at + 2 <= table.size() ? ReadBe16(table.data() + at) : 0;
                 glyph = glyph != 0 ? (glyph + delta) & 0xFFFF : 0;
             }
@@ -165,18 +167,19 @@ std::optional<TCharCoverage> ReadUnicodeCoverage(FontBytes& bytes, std::uint32_t
     }
     const unsigned count = std::min<unsigned>(ReadBe16(head.data() + 2), kMaxSubtables);
     const std::vector<std::uint8_t> records =
-        ReadSpan(bytes, cmap.offset + 4, std::min<std::uint64_t>(count * kSubtableRecordSize,
-                                                                 cmap.length - 4));
+        ReadSpan(bytes, cmap.offset + 4,
+                 std::min<std::uint64_t>(count * kSubtableRecordSize, cmap.length - 4));
     int bestRank = 0;
     std::uint64_t bestOffset = 0;
-    for (std::size_t at = 0; at + kSubtableRecordSize <= records.size(); at += kSubtableRecordSize) {
+    for (std::size_t at = 0; at + kSubtableRecordSize <= records.size();
+         at += kSubtableRecordSize) {
         const std::uint64_t offset = ReadBe32(records.data() + at + 4);
         const std::vector<std::uint8_t> format = ReadSpan(bytes, cmap.offset + offset, 2);
         if (offset + 2 > cmap.length || format.size() < 2) {
             continue;
         }
-        const int rank =
-            Rank(ReadBe16(records.data() + at), ReadBe16(records.data() + at + 2), ReadBe16(format.data()));
+        const int rank = Rank(ReadBe16(records.data() + at), ReadBe16(records.data() + at + 2),
+                              ReadBe16(format.data()));
         if (rank > bestRank) {
             bestRank = rank;
             bestOffset = offset;

@@ -87,7 +87,8 @@ const TCharCoverage& RecordCoverage(const TFontInfo& record, const platform::Ser
     }
     if (!coverage && services.characterMap != nullptr) {
         if (const auto face = RecordFaceFile(record, services)) {
-            coverage = TCharCoverage(services.characterMap->CodePoints(face->path, face->faceIndex));
+            coverage =
+                TCharCoverage(services.characterMap->CodePoints(face->path, face->faceIndex));
         }
     }
     record.SetCoverage(coverage.value_or(TCharCoverage()));

@@ -89,7 +89,8 @@ std::string Format4(const std::vector<Segment>& segments, const std::vector<int>
     const int count = static_cast<int>(segments.size());
     std::string out;
     Put16(out, 4);
-    Put16(out, lengthField >= 0 ? lengthField : 16 + 8 * count + 2 * static_cast<int>(glyphArray.size()));
+    Put16(out, lengthField >= 0 ? lengthField
+                                : 16 + 8 * count + 2 * static_cast<int>(glyphArray.size()));
     Put16(out, 0);
     Put16(out, 2 * count);
     out.append(6, '\0');
@@ -118,13 +119,14 @@ std::optional<TCharCoverage> Read(const std::string& font, std::uint32_t faceOff
 }
 
 TEST(ReadUnicodeCoverage, Format12LeavesOutGlyphZeroAndGlyphsPastTheLast) {
-    const std::string font = Face(
-        {{"cmap", Cmap({{3, 10, Format12({{0x20, 0x22, 0},          // 0x20 maps to glyph 0
-                                          {0x41, 0x5A, 5},          // A..T within 25 glyphs
-                                          {0x1F600, 0x1F601, 1},    // beyond the plane
-                                          {0x50, 0x40, 1},          // reversed: nothing
-                                          {0x10FFFE, 0xFFFFFFFF, 2}})}})},  // past the last code
-         {"maxp", Maxp(25)}});
+    const std::string font =
+        Face({{"cmap", Cmap({{3, 10,
+                              Format12({{0x20, 0x22, 0},                  // 0x20 maps to glyph 0
+                                        {0x41, 0x5A, 5},                  // A..T within 25 glyphs
+                                        {0x1F600, 0x1F601, 1},            // beyond the plane
+                                        {0x50, 0x40, 1},                  // reversed: nothing
+                                        {0x10FFFE, 0xFFFFFFFF, 2}})}})},  // past the last code
+              {"maxp", Maxp(25)}});
     EXPECT_EQ(Read(font),
               TCharCoverage::FromRuns(
                   {{0x21, 0x22}, {0x41, 0x54}, {0x1F600, 0x1F601}, {0x10FFFE, 0x10FFFF}}));
@@ -133,12 +135,13 @@ TEST(ReadUnicodeCoverage, Format12LeavesOutGlyphZeroAndGlyphsPastTheLast) {
 TEST(ReadUnicodeCoverage, Format4ByDeltaAndThroughTheGlyphArray) {
     // Segment 2 reads its glyphs from the array: its field is 2 bytes before the array's
     // start in a two-segment-later layout, so rangeOffset = 2 * (segments left) = 4.
-    const std::string font = Face(
-        {{"cmap", Cmap({{3, 1, Format4({{0x30, 0x32, -0x2F, 0},      // 1, 2, 3
-                                        {0x61, 0x64, 0, 4},         // array: 7, 0, 9, 99
-                                        {0xFFFF, 0xFFFF, 1, 0}},
-                                       {7, 0, 9, 99}, 0)}})},  // a wrong length field
-         {"maxp", Maxp(50)}});
+    const std::string font =
+        Face({{"cmap", Cmap({{3, 1,
+                              Format4({{0x30, 0x32, -0x2F, 0},  // 1, 2, 3
+                                       {0x61, 0x64, 0, 4},      // array: 7, 0, 9, 99
+                                       {0xFFFF, 0xFFFF, 1, 0}},
+                                      {7, 0, 9, 99}, 0)}})},  // a wrong length field
+              {"maxp", Maxp(50)}});
     EXPECT_EQ(Read(font), TCharCoverage::FromRuns({{0x30, 0x32}, {0x61, 0x61}, {0x63, 0x63}}));
 }
 
@@ -148,8 +151,8 @@ TEST(ReadUnicodeCoverage, OverlappingSegmentsReadEachCodeOnce) {
         segments.push_back({0, 0xFFFE, 1, 0});
     }
     segments.push_back({0xFFFF, 0xFFFF, 1, 0});
-    const std::string font = Face({{"cmap", Cmap({{0, 3, Format4(segments, {})}})},
-                                   {"maxp", Maxp(0xFFFF)}});
+    const std::string font =
+        Face({{"cmap", Cmap({{0, 3, Format4(segments, {})}})}, {"maxp", Maxp(0xFFFF)}});
     // Code 0xFFFE maps to glyph 0xFFFF, past the last glyph.
     EXPECT_EQ(Read(font), TCharCoverage::FromRuns({{0, 0xFFFD}}));
 }
@@ -174,10 +177,10 @@ TEST(ReadUnicodeCoverage, FacesThatCannotBeReadGiveNothing) {
     const std::string cmap = Cmap({{3, 10, Format12({{0x41, 0x41, 1}})}});
     const std::string good = Face({{"cmap", cmap}, {"maxp", Maxp(5)}});
     ASSERT_TRUE(Read(good));
-    EXPECT_FALSE(Read(Face({{"cmap", cmap}})));                        // no glyph count
+    EXPECT_FALSE(Read(Face({{"cmap", cmap}})));  // no glyph count
     EXPECT_FALSE(Read(Face({{"cmap", cmap}, {"maxp", Maxp(0)}})));
-    EXPECT_FALSE(Read(good.substr(0, good.size() - 1)));               // maxp cut short
-    EXPECT_FALSE(Read(good, 4));                                       // no face there
+    EXPECT_FALSE(Read(good.substr(0, good.size() - 1)));  // maxp cut short
+    EXPECT_FALSE(Read(good, 4));                          // no face there
     EXPECT_FALSE(Read(good, 0xFFFFFFFF));
     EXPECT_FALSE(Read(""));
 }
