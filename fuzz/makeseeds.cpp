@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/drawablefontbuilder.h"
 #include "support/truetypebuilder.h"
 
 namespace {
@@ -204,6 +205,49 @@ void WriteCollectionSeeds(SeedWriter& out, const std::vector<std::string>& realF
     }
 }
 
+// A real font cut down to its offset table, its directory and the two tables the `cmap`
+// reader looks at (`cmap` and `maxp`); the other entries point at nothing (length 0).
+std::string CmapTablesOnly(const std::string& font) {
+    if (font.size() < kOffsetTableSize) {
+        return {};
+    }
+    const std::size_t tables = Be(font, 4, 2);
+    const std::size_t directoryEnd = kOffsetTableSize + tables * kTableRecordSize;
+    if (directoryEnd > font.size()) {
+        return {};
+    }
+    std::string out = font.substr(0, directoryEnd);
+    for (std::size_t at = kOffsetTableSize; at < directoryEnd; at += kTableRecordSize) {
+        const std::size_t offset = Be(font, at + 8, 4);
+        const std::size_t length = Be(font, at + 12, 4);
+        const bool kept = font.compare(at, 4, "cmap") == 0 || font.compare(at, 4, "maxp") == 0;
+        if (!kept || offset > font.size() || length > font.size() - offset) {
+            PutBe32(out, at + 8, 0);
+            PutBe32(out, at + 12, 0);
+            continue;
+        }
+        PutBe32(out, at + 8, static_cast<std::uint32_t>(out.size()));
+        out += font.substr(offset, length);
+    }
+    return out;
+}
+
+void WriteCmapSeeds(SeedWriter& out, const std::vector<std::string>& realFonts) {
+    testsupport::DrawableFontBuilder drawable("Squares", "Regular");
+    drawable.Characters("ABCê°ê°");
+    out.Add("builder-truetype", drawable.Build());
+    out.Add("builder-postscript",
+            testsupport::DrawableFontBuilder(drawable).PostScriptOutlines().Build());
+    out.Add("builder-without-cmap",
+            TrueTypeBuilder().AllNames(kLangEnglish, "Sample", "Regular").Build());
+    for (const std::string& path : realFonts) {
+        const std::string cut = CmapTablesOnly(ReadFile(path));
+        if (!cut.empty()) {
+            out.Add("real-" + fs::path(path).stem().string(), cut);
+        }
+    }
+}
+
 void WriteIniSeeds(SeedWriter& out) {
     using namespace std::string_literals;
     const std::string settings =
@@ -236,6 +280,8 @@ int main(int argc, char** argv) {
     WriteNameTableSeeds(nameTable, realFonts);
     SeedWriter collection(folder / "collection");
     WriteCollectionSeeds(collection, realFonts);
+    SeedWriter cmap(folder / "cmap");
+    WriteCmapSeeds(cmap, realFonts);
     SeedWriter ini(folder / "inifile");
     WriteIniSeeds(ini);
     return 0;

@@ -21,17 +21,17 @@ void ShowReaderMessage(const std::string& text) {
 void TFontInfo::SetFileName(const std::string& path) {
     if (!autoRead_) {
         if (FileExists(path)) {
-            fileName_ = path;
+            StoreFileName(path);
         }
         return;
     }
     // Opening first answers "does it exist" for the usual case without a separate look-up.
     catalogue::FontBytes bytes(path);
     if (bytes.Open()) {
-        fileName_ = path;
+        StoreFileName(path);
         ReadNamesFrom(bytes, true, &fullName_);
     } else if (FileExists(path)) {
-        fileName_ = path;  // there, but not readable: nothing to read, as with ReadFontNames
+        StoreFileName(path);  // there, but not readable: nothing to read, as with ReadFontNames
     }
 }
 
@@ -71,6 +71,10 @@ void TFontInfo::EnsureLoaded() const {
 }
 
 void TFontInfo::Assign(const TFontInfo& source) {
+    if (!source.coverage_) {
+        source.coverage_ = std::make_shared<std::optional<TCharCoverage>>();
+    }
+    coverage_ = source.coverage_;
     loaded_ = source.loaded_;
     fileName_ = source.fileName_;
     fullName_ = source.fullName_;
@@ -87,6 +91,24 @@ void TFontInfo::Assign(const TFontInfo& source) {
     userLanguage_ = source.userLanguage_;
     fileSize_ = source.fileSize_;
     selected_ = source.selected_;
+}
+
+void TFontInfo::StoreFileName(const std::string& path) {
+    if (path != fileName_) {
+        coverage_.reset();
+        fileName_ = path;
+    }
+}
+
+const TCharCoverage* TFontInfo::Coverage() const {
+    return coverage_ && coverage_->has_value() ? &coverage_->value() : nullptr;
+}
+
+void TFontInfo::SetCoverage(TCharCoverage coverage) const {
+    if (!coverage_) {
+        coverage_ = std::make_shared<std::optional<TCharCoverage>>();
+    }
+    *coverage_ = std::move(coverage);
 }
 
 std::unique_ptr<TFontInfo> TFontInfo::Copy() const {

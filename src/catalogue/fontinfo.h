@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "catalogue/charcoverage.h"
 
 #include "platform/language.h"
 
@@ -49,6 +52,12 @@ public:
     bool Selected() const { return selected_; }
     void SetSelected(bool value) { selected_ = value; }
 
+    // The characters the face maps once someone read them (null before): kept with the record
+    // and shared with every copy of it, so a face's character map is read once however often
+    // its record is copied. A new file name forgets them.
+    const TCharCoverage* Coverage() const;
+    void SetCoverage(TCharCoverage coverage) const;
+
     // Copies source into this record without opening any file.
     void Assign(const TFontInfo& source);
     // A new record holding what this one holds (see Assign).
@@ -57,6 +66,7 @@ public:
     void ReadFontNames(bool fullNameOnly);
 
 private:
+    void StoreFileName(const std::string& path);
     void EnsureLoaded() const;
     // One pass of the name reader; the full name goes to fullName (null: not asked for).
     void ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly,
@@ -71,6 +81,9 @@ private:
     mutable std::string trademark_;
     mutable std::uint16_t langId_ = 0;
     mutable std::uint32_t fileSize_ = 0;
+
+    // Made when first filled or first copied, then shared by the copies.
+    mutable std::shared_ptr<std::optional<TCharCoverage>> coverage_;
 
     std::string fileName_;
     std::string fullName_;

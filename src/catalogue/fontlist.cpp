@@ -157,6 +157,7 @@ void TFontList::Assign(const TFontList& source) {
         }
         mode_ = source.mode_;
         folders_ = source.folders_;
+        fileTypes_ = source.fileTypes_;
     }
     RaiseNotify(OnLoaded);
 }
@@ -258,11 +259,12 @@ std::string GetFontRegKey() {
     return "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
 }
 
-void GetInstalledFontFiles(platform::InstalledFonts& source, std::vector<std::string>& out) {
+void GetInstalledFontFiles(platform::InstalledFonts& source, std::vector<std::string>& out,
+                           const TFontFileTypes& types) {
     std::vector<std::string> files = source.Files();
     out.clear();
     for (std::string& file : files) {
-        if (HasExtensionI(file, ".ttf") || HasExtensionI(file, ".ttc")) {
+        if (types.FromInstalled(file)) {
             out.push_back(std::move(file));
         }
     }

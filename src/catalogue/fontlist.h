@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/fontfiletypes.h"
 #include "catalogue/fontinfo.h"
 #include "platform/services.h"
 
@@ -59,6 +60,9 @@ public:
     void SetAutoLoad(bool value) { autoLoad_ = value; }
     bool ManageResources() const { return manageResources_; }
     void SetManageResources(bool value) { manageResources_ = value; }
+    // The files the loads take (TrueType alone unless set); the next load follows a change.
+    const TFontFileTypes& FileTypes() const { return fileTypes_; }
+    void SetFileTypes(TFontFileTypes types) { fileTypes_ = types; }
 
     void Add(std::unique_ptr<TFontInfo> record);
     void Add(const std::string& name);  // a screen font record
@@ -106,8 +110,12 @@ private:
     void RaiseLoad(const TLoadEvent& event, TFontListMode mode, bool& abort,
                    const std::string& info);
     void ScanFontFile(const std::string& path, bool& abort);
-    // Adds the record of the face whose offset table starts at offset, its full name read.
-    void AddFace(const std::string& path, std::uint32_t offset);
+    void ScanCollectionFile(const std::string& path, bool& abort);
+    // The records of every face of a collection (or of the one face of a single font named
+    // like one), full names read. 0, or the Windows error code that stopped the reading.
+    int ReadFaces(const std::string& path, std::vector<std::unique_ptr<TFontInfo>>& faces) const;
+    // The code logged when a font table takes the file (0), else its own error code.
+    int AddToFontTable(const std::string& path) const;
     void WriteErrorLog() const;
     platform::FontTable* FontTable() const;
     // A new record for a file, reading names in the user's language.
@@ -123,6 +131,7 @@ private:
     std::array<std::string, kFolderSlots> folders_;
     bool autoLoad_ = true;
     bool manageResources_;
+    TFontFileTypes fileTypes_;
     const platform::Services* services_;
 };
 
@@ -140,5 +149,7 @@ private:
 
 // The name of the installed-fonts registry key (kept for the messages that show it).
 std::string GetFontRegKey();
-// The installed .ttf/.ttc entries: out is replaced when the source answers.
-void GetInstalledFontFiles(platform::InstalledFonts& source, std::vector<std::string>& out);
+// The installed entries types takes (.ttf and .ttc by default): out is replaced when the
+// source answers.
+void GetInstalledFontFiles(platform::InstalledFonts& source, std::vector<std::string>& out,
+                           const TFontFileTypes& types = TFontFileTypes());

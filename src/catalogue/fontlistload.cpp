@@ -1,7 +1,6 @@
 // The loading half of TFontList: the three sources, collections, folder slots, error log.
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <utility>
@@ -40,11 +39,6 @@ int UnusableFileCode(const std::string& path) {
         return platform::WinErrorFromErrno(errno);
     }
     return platform::kErrorInvalidData;
-}
-
-// The first four bytes of a single TrueType font: version 1.0, or Apple's "true".
-bool IsTrueTypeTag(const std::uint8_t* tag) {
-    return catalogue::ReadBe32(tag) == 0x00010000 || std::memcmp(tag, "true", 4) == 0;
 }
 
 void ShowInformation(const std::string& text) {
@@ -116,7 +110,7 @@ void TFontList::LoadInstalledFonts() {
     const std::string fontsDir = UserFontsFolder();
     std::vector<std::string> entries;
     if (services_ != nullptr && services_->installedFonts != nullptr) {
-        GetInstalledFontFiles(*services_->installedFonts, entries);
+        GetInstalledFontFiles(*services_->installedFonts, entries, fileTypes_);
     }
     bool abort = false;
     RaiseLoad(OnLoadBegin, flmInstalled, abort, std::to_string(entries.size()));
@@ -130,16 +124,14 @@ void TFontList::LoadInstalledFonts() {
         // A bare name means a file in the Fonts folder, never one in the current folder.
         const std::string path =
             entry.find('/') != std::string::npos ? entry : AddToPath(fontsDir, entry);
-        if (HasExtensionI(path, ".ttf")) {
-            if (FileExists(path)) {
-                std::unique_ptr<TFontInfo> record = NewRecord();
-                record->SetFileName(path);
-                RaiseLoad(OnLoadProgress, flmInstalled, abort, record->FullName());
-                Add(std::move(record));
-            }
-        } else if (HasExtensionI(path, ".ttc")) {
+        if (TFontFileTypes::IsCollection(path)) {
             RaiseLoad(OnLoadProgress, flmInstalled, abort, ExtractFileName(path));
             AddTTC(path);
+        } else if (FileExists(path)) {
+            std::unique_ptr<TFontInfo> record = NewRecord();
+            record->SetFileName(path);
+            RaiseLoad(OnLoadProgress, flmInstalled, abort, record->FullName());
+            Add(std::move(record));
         }
         if (abort) {
             break;
@@ -148,34 +140,40 @@ void TFontList::LoadInstalledFonts() {
 }
 
 void TFontList::AddTTC(const std::string& path) {
-    catalogue::FontBytes bytes(path);
-    if (!bytes.Open()) {
-        return;
-    }
-    std::uint8_t tag[4];
-    // fontconfig lists a font by its content, not its name: a single font named ".ttc" is
-    // one face at the start of the file.
-    if (bytes.Read(0, sizeof tag, tag) == sizeof tag && IsTrueTypeTag(tag)) {
-        AddFace(path, 0);
-        return;
-    }
-    // A broken collection costs this file only, never the fonts loaded around it. Only
-    // offsets that were really read give faces: a short table adds fewer.
-    std::vector<std::uint32_t> faceOffsets;
-    if (!catalogue::ReadCollectionHeader(bytes, faceOffsets)) {
+    std::vector<std::unique_ptr<TFontInfo>> faces;
+    // A broken collection costs this file only, never the fonts loaded around it; one that
+    // cannot be opened adds nothing.
+    if (ReadFaces(path, faces) == platform::kErrorInvalidData) {
         errors_.emplace_back(path, platform::kErrorInvalidData);
-        return;
     }
-    for (const std::uint32_t faceOffset : faceOffsets) {
-        AddFace(path, faceOffset);
+    for (auto& face : faces) {
+        Add(std::move(face));
     }
 }
 
-void TFontList::AddFace(const std::string& path, std::uint32_t offset) {
-    std::unique_ptr<TFontInfo> record = NewRecord();
-    record->SetFaceOffset(offset);
-    record->SetFileName(path);
-    Add(std::move(record));
+int TFontList::ReadFaces(const std::string& path,
+                         std::vector<std::unique_ptr<TFontInfo>>& faces) const {
+    catalogue::FontBytes bytes(path);
+    if (!bytes.Open()) {
+        return platform::WinErrorFromErrno(errno);
+    }
+    std::uint8_t tag[4];
+    // fontconfig lists a font by its content, not its name: a single font named like a
+    // collection is one face at the start of the file. Only offsets that were really read
+    // give faces: a short table gives fewer.
+    std::vector<std::uint32_t> faceOffsets;
+    if (bytes.Read(0, sizeof tag, tag) == sizeof tag && fileTypes_.IsSingleFontTag(tag)) {
+        faceOffsets.push_back(0);
+    } else if (!catalogue::ReadCollectionHeader(bytes, faceOffsets)) {
+        return platform::kErrorInvalidData;
+    }
+    for (const std::uint32_t faceOffset : faceOffsets) {
+        std::unique_ptr<TFontInfo> record = NewRecord();
+        record->SetFaceOffset(faceOffset);
+        record->SetFileName(path);
+        faces.push_back(std::move(record));
+    }
+    return 0;
 }
 
 void TFontList::LoadFolders() {
@@ -199,8 +197,12 @@ void TFontList::ScanFolder(const std::string& path) {
         const std::string full = AddToPath(path, entry.name);
         if (entry.isFolder) {
             ScanFolder(full);
-        } else if (HasExtensionI(entry.name, ".ttf")) {
-            ScanFontFile(full, abort);
+        } else if (fileTypes_.FromFolder(entry.name)) {
+            if (TFontFileTypes::IsCollection(entry.name)) {
+                ScanCollectionFile(full, abort);
+            } else {
+                ScanFontFile(full, abort);
+            }
         }
         if (abort) {
             break;
@@ -222,7 +224,7 @@ void TFontList::ScanFontFile(const std::string& path, bool& abort) {
         ok = false;
         code = UnusableFileCode(path);
     } else {
-        code = FontTable() != nullptr ? FontTable()->AddFontFile(path) : platform::kErrorCallNotImplemented;
+        code = AddToFontTable(path);
         ok = code == 0;
     }
     if (ok) {
@@ -230,6 +232,31 @@ void TFontList::ScanFontFile(const std::string& path, bool& abort) {
     } else {
         errors_.emplace_back(path, code);
     }
+}
+
+// A collection in a folder is one file for the scan: one progress call, one font-table entry,
+// one error-log line when none of its faces can be used. Faces without a full name are left
+// out, as single fonts without one are.
+void TFontList::ScanCollectionFile(const std::string& path, bool& abort) {
+    RaiseLoad(OnLoadProgress, flmFolders, abort, ExtractFileName(path));
+    std::vector<std::unique_ptr<TFontInfo>> faces;
+    int code = ReadFaces(path, faces);
+    std::erase_if(faces, [](const auto& face) { return face->FullName().empty(); });
+    if (code == 0) {
+        code = faces.empty() ? UnusableFileCode(path) : AddToFontTable(path);
+    }
+    if (code != 0) {
+        errors_.emplace_back(path, code);
+        return;
+    }
+    for (auto& face : faces) {
+        Add(std::move(face));
+    }
+}
+
+int TFontList::AddToFontTable(const std::string& path) const {
+    return FontTable() != nullptr ? FontTable()->AddFontFile(path)
+                                  : platform::kErrorCallNotImplemented;
 }
 
 void TFontList::LoadFontsInFolder(const std::string& path) {

@@ -154,21 +154,6 @@ void WriteRecord(std::ostream& out, const TFontInfo& record, bool allNames) {
     out << '\n';
 }
 
-void Load(TFontList& list, const ListOptions& options, const std::string& programFolder) {
-    const TFontListMode mode = options.mode.value_or(flmInstalled);
-    if (mode == flmFolders && !options.folders.empty()) {
-        list.LoadFonts(flmFolders);
-        for (const std::string& folder : options.folders) {
-            list.AddFolder(folder);
-        }
-        return;
-    }
-    if (mode == flmFolders) {
-        LoadStoredFolders(list, programFolder);
-    }
-    list.LoadFonts(mode);
-}
-
 }  // namespace
 
 int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -193,7 +178,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     TFontList list(true, &listServices);
     list.SetSortType(options->sort);
     try {
-        Load(list, *options, listServices.programFolder);
+        LoadForCommand(list, options->mode, options->folders, listServices.programFolder);
     } catch (const std::exception& e) {
         err << e.what() << '\n';
     }
@@ -224,9 +209,22 @@ std::optional<TFontListMode> ParseListMode(const std::string& word) {
     return std::nullopt;
 }
 
-void LoadStoredFolders(TFontList& list, const std::string& programFolder) {
+void LoadForCommand(TFontList& list, std::optional<TFontListMode> mode,
+                    const std::vector<std::string>& folders, const std::string& programFolder) {
+    const TFontListMode chosen = mode.value_or(flmInstalled);
     const TViewerSettings settings = ReadViewerSettings(programFolder + kSettingsFileName);
-    for (int slot = 0; slot < kFolderSlots; ++slot) {
-        list.SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
+    list.SetFileTypes(TFontFileTypes(settings.openType));
+    if (chosen == flmFolders && !folders.empty()) {
+        list.LoadFonts(flmFolders);
+        for (const std::string& folder : folders) {
+            list.AddFolder(folder);
+        }
+        return;
     }
+    if (chosen == flmFolders) {
+        for (int slot = 0; slot < kFolderSlots; ++slot) {
+            list.SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
+        }
+    }
+    list.LoadFonts(chosen);
 }

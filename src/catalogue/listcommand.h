@@ -26,5 +26,8 @@ bool ListCommandNeedsFontTable(const std::vector<std::string>& args);
 // "screen", "installed" or "folders" as the command lines of the program spell the modes.
 std::optional<TFontListMode> ParseListMode(const std::string& word);
 
-// Folder mode without FOLDER arguments loads the viewer's own stored folder slots.
-void LoadStoredFolders(TFontList& list, const std::string& programFolder);
+// Loads list as the commands without a window do: in mode (installed when none), folder mode
+// from folders, or from the viewer's stored folder slots when folders is empty; the viewer's
+// stored file types ("Option"/"OpenType") in every mode.
+void LoadForCommand(TFontList& list, std::optional<TFontListMode> mode,
+                    const std::vector<std::string>& folders, const std::string& programFolder);

@@ -29,8 +29,12 @@ void ReadWindowAndOptions(const platform::IniFile& ini, TViewerSettings& s) {
         static_cast<std::uint8_t>(ini.ReadInteger("Option", "Sort", stName)));
     s.viewMode = static_cast<TFontListMode>(
         static_cast<std::uint8_t>(ini.ReadInteger("Option", "ViewMode", flmInstalled)));
+    s.fixedStartMode = ini.ReadInteger("Option", "StartMode", 0) == 1;
     s.backupOnUninstall = ini.ReadInteger("Option", "Backup", 1) != 0;
     s.backupPath = ini.ReadString("Option", "BackupPath", "");
+    s.showFullPath = ini.ReadInteger("Option", "FullPath", 1) != 0;
+    s.openType = ini.ReadInteger("Option", "OpenType", 0) != 0;
+    s.ownSample = ini.ReadInteger("Option", "OwnSample", 0) != 0;
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         s.folders[static_cast<std::size_t>(slot)] =
             WithoutBlanks(ini.ReadString("Folders", FolderKey(slot), ""));
@@ -69,7 +73,10 @@ void WriteViewerSettings(const std::string& fileName, const TViewerSettings& s) 
     ini.WriteInteger("Window", "FavPane", s.favPaneWidth);
     ini.WriteInteger("Option", "Left", s.favoritesShown ? 1 : 0);
     ini.WriteInteger("Option", "Sort", s.sortType);
-    ini.WriteInteger("Option", "ViewMode", s.viewMode);
+    // A fixed start mode is the Options window's to change, not the last run's.
+    if (ini.ReadInteger("Option", "StartMode", 0) != 1) {
+        ini.WriteInteger("Option", "ViewMode", s.viewMode);
+    }
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         ini.WriteString("Folders", FolderKey(slot), s.folders[static_cast<std::size_t>(slot)]);
     }
@@ -85,4 +92,17 @@ void WriteViewerSettings(const std::string& fileName, const TViewerSettings& s) 
     for (const auto& [row, group] : s.expandedFavorites) {
         ini.WriteString("ExpandedFav", row, group);
     }
+}
+
+void WriteOptionSettings(const std::string& fileName, const TViewerSettings& s) {
+    platform::IniFile ini(fileName);
+    ini.WriteInteger("Option", "StartMode", s.fixedStartMode ? 1 : 0);
+    if (s.fixedStartMode) {
+        ini.WriteInteger("Option", "ViewMode", s.viewMode);
+    }
+    ini.WriteInteger("Option", "Backup", s.backupOnUninstall ? 1 : 0);
+    ini.WriteString("Option", "BackupPath", s.backupPath);
+    ini.WriteInteger("Option", "FullPath", s.showFullPath ? 1 : 0);
+    ini.WriteInteger("Option", "OpenType", s.openType ? 1 : 0);
+    ini.WriteInteger("Option", "OwnSample", s.ownSample ? 1 : 0);
 }

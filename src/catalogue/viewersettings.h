@@ -20,9 +20,15 @@ struct TViewerSettings {
     bool favoritesShown = true;             // [Option] Left
     TSortType sortType = stName;            // [Option] Sort; unknown values are passed on
     TFontListMode viewMode = flmInstalled;  // [Option] ViewMode; unknown values are passed on
-    // [Option] Backup and BackupPath are only ever edited by hand: read, never written.
+    // [Option] StartMode 1: every run starts in viewMode, the mode chosen in the Options
+    // window, and closing leaves ViewMode alone; 0: a run starts in the mode used last.
+    bool fixedStartMode = false;
+    // [Option] Backup and BackupPath: written by the Options window only.
     bool backupOnUninstall = true;
     std::string backupPath;  // empty: the program folder's "uninstalled"
+    bool showFullPath = true;  // [Option] FullPath: rows show the whole path, not the file name
+    bool openType = false;     // [Option] OpenType: the OpenType kinds too (TFontFileTypes)
+    bool ownSample = false;    // [Option] OwnSample: a row draws a sample its face covers
     // [Folders] Folder1 to Folder5, without the blanks around them; a gap stays in place.
     std::array<std::string, kFolderSlots> folders;
     // [Font] Style is the sum of 2 (bold), 4 (italic) and 8 (underline); 1 means nothing.
@@ -41,7 +47,12 @@ struct TViewerSettings {
 
 // The settings in fileName; the default of every key that is missing or unreadable.
 TViewerSettings ReadViewerSettings(const std::string& fileName);
-// Writes every key the viewer keeps, the expanded groups replacing their section. Keys
-// written before a failing write stay written. The sample texts of [History] are not here:
-// output's sample-text list reads and writes them, quoting what the reader would change.
+// Writes every key the viewer keeps at close, the expanded groups replacing their section;
+// ViewMode only while the file's StartMode is not fixed. The keys of the Options window are
+// not among them, nor the sample texts of [History]: output's sample-text list reads and
+// writes those, quoting what the reader would change. Keys written before a failing write
+// stay written.
 void WriteViewerSettings(const std::string& fileName, const TViewerSettings& settings);
+// Writes the keys the Options window stands for: StartMode, ViewMode when the start mode is
+// fixed, Backup, BackupPath, FullPath, OpenType and OwnSample.
+void WriteOptionSettings(const std::string& fileName, const TViewerSettings& settings);

@@ -124,12 +124,13 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
     return entries;
 }
 
-int CountFontFiles(const std::string& folder) {
+int CountFontFiles(const std::string& folder,
+                   const std::function<bool(std::string_view name)>& isFontFile) {
     int count = 0;
     for (const FolderEntry& entry : ListFolder(folder)) {
         if (entry.isFolder) {
-            count += CountFontFiles(AddToPath(folder, entry.name));
-        } else if (HasExtensionI(entry.name, ".ttf")) {
+            count += CountFontFiles(AddToPath(folder, entry.name), isFontFile);
+        } else if (isFontFile(entry.name)) {
             ++count;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,7 @@ struct FolderEntry {
 // following it could walk in circles, and taken as a file (one named "x.ttf") it would only
 // fail.
 std::vector<FolderEntry> ListFolder(const std::string& folder);
-// Number of entries named "*.ttf" (any case) that are not folders, in folder and all its
-// subfolders as ListFolder walks them: the files a scan of folder reports.
-int CountFontFiles(const std::string& folder);
+// Number of entries that are not folders and whose name isFontFile takes, in folder and all
+// its subfolders as ListFolder walks them: the files a scan of folder reports.
+int CountFontFiles(const std::string& folder,
+                   const std::function<bool(std::string_view name)>& isFontFile);

@@ -1,5 +1,7 @@
 #include "fontcommands/renamefonts.h"
 
+#include <cctype>
+
 #include "catalogue/fontlist.h"
 #include "fileops/paths.h"
 #include "fileops/operation.h"
@@ -10,9 +12,18 @@
 namespace {
 
 constexpr const char* kCaption = "Rename";  // 710
-constexpr const char* kNameTaken =          // 713
-    "Same filename already exists or filename is invalid.\nPut new filename without '.ttf'";
-constexpr const char* kProcessRest = "Do you want to process the rest of files?";  
+constexpr const char* kProcessRest = "Do you want to process the rest of files?";
+
+// The prompt names the extension the new name keeps: ".ttf", ".otf", ".ttc" or ".otc".
+std::string NameTaken(const std::string& extension) {
+    std::string shown = extension.empty() ? std::string(".ttf") : extension;
+    for (char& c : shown) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return "Same filename already exists or filename is invalid.\nPut new filename without '" +
+           shown + "'";
+}
+
 std::string Confirmation(const std::string& subject) {
     return "\"" + subject +
            "\"\nThis will change filename to its font name.\nAre you sure you want to do this "
@@ -93,8 +104,8 @@ int TRenameFonts::RenameOne(const std::string& oldPath, const std::string& fontN
     int result = TryName(oldPath, fontName, newPath);
     while (AsksForAnotherName(result)) {
         std::string typed = fontName;
-        if (context_.dialogs.InputString(kCaption, kNameTaken, typed, context_.owner) !=
-            platform::IdOk) {
+        if (context_.dialogs.InputString(kCaption, NameTaken(ExtensionOf(oldPath)), typed,
+                                         context_.owner) != platform::IdOk) {
             return kResultCancelled;
         }
         result = TryName(oldPath, typed, newPath);

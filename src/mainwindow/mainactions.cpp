@@ -199,7 +199,9 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::FontMenu, "Exit1", "E&xit").Keys("Alt+X").Run([this](const QAction&) { close(); }),
 
         A(P::EditMenu, "Select1", "&Select\tSpacebar").Run(call(&TMainForm::Select1Click)),
-        A(P::EditMenu, "SelectAll1", "Select &All").Keys("Ctrl+A").Run(call(&TMainForm::SelectAllCommand)),
+        A(P::EditMenu, "SelectAll1", "Select &All")
+            .Keys("Ctrl+A")
+            .Run(call(&TMainForm::SelectAllCommand)),
         A(P::EditMenu, "InvertSelection1", "&Invert Selection")
             .Keys("Ctrl+Shift+I")
             .Run(call(&TMainForm::InvertSelectionCommand)),
@@ -216,30 +218,67 @@ std::vector<TAction> TMainForm::Actions() {
             .Run(call(&TMainForm::NextSelectedCommand)),
 
         A(P::ViewMenu, "ScreenFonts1", "&Screen Fonts")
-            .Keys("Alt+1").Rule(ScreenChecked).Run(mode(flmScreen)).Group(1),
+            .Keys("Alt+1")
+            .Rule(ScreenChecked)
+            .Run(mode(flmScreen))
+            .Group(1),
         A(P::ViewMenu, "InstalledFonts1", "Insta&lled Fonts")
-            .Keys("Alt+2").Rule(InstalledChecked).Run(mode(flmInstalled)).Group(1),
+            .Keys("Alt+2")
+            .Rule(InstalledChecked)
+            .Run(mode(flmInstalled))
+            .Group(1),
         A(P::ViewMenu, "FontsinFolder1", "Fonts in &Folder...")
-            .Keys("Alt+3").Rule(FoldersChecked).Run(call(&TMainForm::FoldersCommand)).Group(1),
+            .Keys("Alt+3")
+            .Rule(FoldersChecked)
+            .Run(call(&TMainForm::FoldersCommand))
+            .Group(1),
         Separator(P::ViewMenu),
         A(P::ViewMenu, "All1", "&All Fonts")
-            .Keys("Alt+A").Rule(AllChecked).Run(call(&TMainForm::AllFontsCommand)).Group(2),
+            .Keys("Alt+A")
+            .Rule(AllChecked)
+            .Run(call(&TMainForm::AllFontsCommand))
+            .Group(2),
         A(P::ViewMenu, "Selected1", "Sele&cted Fonts")
-            .Keys("Alt+S").Rule(SelectedChecked).Run(call(&TMainForm::SelectedFontsCommand)).Group(2),
+            .Keys("Alt+S")
+            .Rule(SelectedChecked)
+            .Run(call(&TMainForm::SelectedFontsCommand))
+            .Group(2),
         Separator(P::ViewMenu),
         A(P::ViewMenu, "Antialiasing1", "An&tialiasing")
-            .Keys("Ctrl+T").Rule(AntiAliasChecked).Run(call(&TMainForm::Antialiasing1Click)).Flags(afCheckable),
+            .Keys("Ctrl+T")
+            .Rule(AntiAliasChecked)
+            .Run(call(&TMainForm::Antialiasing1Click))
+            .Flags(afCheckable),
         A(P::ViewMenu, "DropShadow1", "&Drop Shadow").Flags(afHidden),
         Separator(P::ViewMenu),
-        A(P::ViewMenu, "Bold1", "&Bold").Keys("Ctrl+B").Rule(BoldChecked).Run(style).Flags(afCheckable),
+        A(P::ViewMenu, "Bold1", "&Bold")
+            .Keys("Ctrl+B")
+            .Rule(BoldChecked)
+            .Run(style)
+            .Flags(afCheckable),
         A(P::ViewMenu, "Italic1", "&Italic")
-            .Keys("Ctrl+I").Tag(1).Rule(ItalicChecked).Run(style).Flags(afCheckable),
+            .Keys("Ctrl+I")
+            .Tag(1)
+            .Rule(ItalicChecked)
+            .Run(style)
+            .Flags(afCheckable),
         A(P::ViewMenu, "Underline1", "&Underline")
-            .Keys("Ctrl+U").Tag(2).Rule(UnderlineChecked).Run(style).Flags(afCheckable),
+            .Keys("Ctrl+U")
+            .Tag(2)
+            .Rule(UnderlineChecked)
+            .Run(style)
+            .Flags(afCheckable),
         Separator(P::ViewMenu),
         A(P::ViewMenu, "ArrangebyFontName1", "Arrange by Font&Name")
-            .Tag(stName).Rule(ByNameChecked).Run(sort).Group(3),
-        A(P::ViewMenu, "ArrangebyPath1", "Arrange by &Path").Tag(stPath).Rule(ByPathChecked).Run(sort).Group(3),
+            .Tag(stName)
+            .Rule(ByNameChecked)
+            .Run(sort)
+            .Group(3),
+        A(P::ViewMenu, "ArrangebyPath1", "Arrange by &Path")
+            .Tag(stPath)
+            .Rule(ByPathChecked)
+            .Run(sort)
+            .Group(3),
         Separator(P::ViewMenu),
         A(P::ViewMenu, "Refresh1", "&Refresh").Keys("F5").Run(call(&TMainForm::RefreshCommand)),
 
@@ -248,7 +287,8 @@ std::vector<TAction> TMainForm::Actions() {
             .Run(call(&TMainForm::AddtoFavorites1Click)),
         Separator(P::FavoritesMenu),
 
-        A(P::ToolsMenu, "CharacterMap1", "Character &Map").Run(call(&TMainForm::CharacterMap1Click)),
+        A(P::ToolsMenu, "CharacterMap1", "Character &Map")
+            .Run(call(&TMainForm::CharacterMap1Click)),
         A(P::ToolsMenu, "OpenExplorer1", "Open &Explorer")
             .Keys("Ctrl+Enter")
             .Run(call(&TMainForm::OpenExplorer1Click)),
@@ -266,8 +306,8 @@ std::vector<TAction> TMainForm::Actions() {
         Separator(P::ToolsMenu),
         A(P::ToolsMenu, "SetSampleText1", "Set Sample &Text")
             .Run(call(&TMainForm::SetSampleTextCommand)),
-        Separator(P::ToolsMenu, "N_Options", afHidden),
-        A(P::ToolsMenu, "Options1", "&Options...").Run(call(&TMainForm::Options1Click)).Flags(afHidden),
+        Separator(P::ToolsMenu, "N_Options"),
+        A(P::ToolsMenu, "Options1", "&Options...").Run(call(&TMainForm::Options1Click)),
 
         A(P::HelpMenu, "Contents1", "&Contents").Keys("F1").Run(call(&TMainForm::Contents1Click)),
         A(P::HelpMenu, "Shortcut1", "&Shortcut").Run(call(&TMainForm::Shortcut1Click)),
@@ -296,8 +336,15 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::ListMenu, "Charmap2", "&Charmap").Rule(Filled).Run(call(&TMainForm::CharmapCommand)),
         ListLine,
         A(P::ListMenu, "ArrangebyFontName2", "Arrange by FontName")
-            .Tag(stName).Rule(ListByNameChecked).Run(sort).Group(1),
-        A(P::ListMenu, "ArrangebyPath2", "Arrange by Path").Tag(stPath).Rule(ListByPathChecked).Run(sort).Group(1),
+            .Tag(stName)
+            .Rule(ListByNameChecked)
+            .Run(sort)
+            .Group(1),
+        A(P::ListMenu, "ArrangebyPath2", "Arrange by Path")
+            .Tag(stPath)
+            .Rule(ListByPathChecked)
+            .Run(sort)
+            .Group(1),
         ListLine,
         A(P::ListMenu, "Properties2", "P&roperties")
             .Rule(Filled)

@@ -212,6 +212,11 @@ private:
     TfCopying* copying_ = nullptr;
     TfDeleting* deleting_ = nullptr;
 
+    // The options of the Options window (mainform_options.cpp): applied at start-up and when
+    // the window stores them; a change of the file types reloads a loaded list.
+    void ApplyOptions(const TViewerSettings& settings);
+    std::string DefaultBackupFolder() const;
+
     const platform::Services& services_;
     std::unique_ptr<TFontList> fontList_;
     TfScan* scan_ = nullptr;

@@ -149,9 +149,7 @@ void TMainForm::LoadSettings() {
     actions_->Find("tbFavorites")->setChecked(settings.favoritesShown);
     // Values outside the known ones are passed on; the list decides what they mean.
     fontList_->SetSortType(settings.sortType);
-    backupOnUninstall_ = settings.backupOnUninstall;
-    backupFolder_ =
-        settings.backupPath.empty() ? services_.programFolder + "uninstalled" : settings.backupPath;
+    ApplyOptions(settings);
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         fontList_->SetFolders(slot, settings.folders[static_cast<std::size_t>(slot)]);
     }

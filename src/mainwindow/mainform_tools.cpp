@@ -9,7 +9,6 @@
 #include "mainwindow/about.h"
 #include "mainwindow/edit.h"
 #include "mainwindow/mainform.h"
-#include "mainwindow/options.h"
 #include "platform/dialogs.h"
 #include "platform/helppages.h"
 #include "platform/programfolder.h"
@@ -59,12 +58,6 @@ void TMainForm::About1Click() {
     TfAbout about(services_.shell, services_.programFolder, this);
     CentreOver(&about, this);
     about.exec();
-}
-
-void TMainForm::Options1Click() {
-    TfOptions options(this);
-    CentreOver(&options, this);
-    options.exec();
 }
 
 void TMainForm::CharacterMap1Click() {

@@ -1,5 +1,6 @@
 #include "mainwindow/options.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,10 +9,14 @@
 #include <cstdint>
 
 #include "controls/xpbutton.h"
+#include "controls/xpcheckbox.h"
 #include "controls/xpedit.h"
 #include "controls/xpgroupbox.h"
 #include "controls/xpradiobutton.h"
 #include "platform/colorref.h"
+
+#include "catalogue/viewersettings.h"
+#include "platform/dialogs.h"
 
 namespace {
 
@@ -34,26 +39,36 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption,
     return radio;
 }
 
+// A check box with a line under it that says what it is for.
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* caption, const char* note,
+                     int top) {
+    auto* check = new TXPCheckBox(caption, parent);
+    check->setObjectName(name);
+    check->setGeometry(12, top, 385, 20);
+    auto* label = new QLabel(note, parent);
+    label->setGeometry(30, top + 20, 367, 32);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setBuddy(check);
+    return check;
+}
+
 }  // namespace
 
-TfOptions::TfOptions(QWidget* parent) : QDialog(parent) {
+TfOptions::TfOptions(platform::Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs) {
     setObjectName("fOptions");
     setWindowTitle("Options");
-    setFixedSize(421, 377);
+    // The window of the start mode, uninstall and file name choices, made taller for the
+    // choices of the fonts the lists take and draw.
+    setFixedSize(421, 517);
     BuildStartMode();
     BuildUninstall();
     BuildFilename();
-    // OK is the default button but stores nothing and leaves the window open: the window is
-    // not connected to the settings yet.
-    bOK = new TXPButton("OK", this);
-    bOK->setObjectName("bOK");
-    bOK->setGeometry(256, 344, 75, 25);
-    bOK->setDefault(true);
-    bCancel = new TXPButton("Cancel", this);
-    bCancel->setObjectName("bCancel");
-    bCancel->setGeometry(338, 344, 75, 25);
-    bCancel->setAutoDefault(false);
-    connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+    BuildFonts();
+    BuildButtons();
+    FollowChoices();
 }
 
 void TfOptions::BuildStartMode() {
@@ -68,6 +83,7 @@ void TfOptions::BuildStartMode() {
     rbInstalled = MakeRadio(gbMode, "rbInstalled", "Installed Fonts", QRect(126, 26, 115, 20));
     rbFolder = MakeRadio(gbMode, "rbFolder", "Fonts in Folder", QRect(245, 26, 115, 20));
     rbScreen->setChecked(true);
+    connect(rbFixedMode, &QRadioButton::toggled, this, &TfOptions::FollowChoices);
 }
 
 void TfOptions::BuildUninstall() {
@@ -82,8 +98,15 @@ void TfOptions::BuildUninstall() {
     pathLabel->setGeometry(30, 70, 40, 21);
     ePath = new TXPEdit(gbUninstall);
     ePath->setObjectName("ePath");
-    ePath->setGeometry(72, 70, 320, 21);
+    ePath->setGeometry(72, 70, 290, 21);
     pathLabel->setBuddy(ePath);
+    bBrowse = new TXPButton("...", gbUninstall);
+    bBrowse->setObjectName("bBrowse");
+    bBrowse->setToolTip("Choose the backup folder");
+    bBrowse->setGeometry(366, 69, 27, 23);
+    bBrowse->setAutoDefault(false);
+    connect(bBrowse, &QPushButton::clicked, this, &TfOptions::bBrowseClick);
+    connect(rbBackup, &QRadioButton::toggled, this, &TfOptions::FollowChoices);
 }
 
 void TfOptions::BuildFilename() {
@@ -94,4 +117,78 @@ void TfOptions::BuildFilename() {
                            "Show full path name (ex: c:\\windows\\fonts\\arial.ttf)",
                            QRect(12, 42, 380, 20));
     rbFullPath->setChecked(true);
+}
+
+void TfOptions::BuildFonts() {
+    gbFonts = MakeGroup(this, "gbFonts", "Fonts", QRect(8, 342, 405, 134));
+    cbOpenType = MakeCheck(gbFonts, "cbOpenType",
+                           "Show OpenType fonts (.otf, .otc) and collections in folders",
+                           "Most fonts people download today are OpenType: without this "
+                           "choice the lists leave them out.",
+                           20);
+    cbOwnSample =
+        MakeCheck(gbFonts, "cbOwnSample", "Let a font without the sample's letters show its own",
+                  "A Korean, Chinese, Japanese, Thai or symbol font then shows "
+                  "letters it has instead of empty boxes.",
+                  76);
+}
+
+void TfOptions::BuildButtons() {
+    bOK = new TXPButton("OK", this);
+    bOK->setObjectName("bOK");
+    bOK->setGeometry(256, 484, 75, 25);
+    bOK->setDefault(true);
+    connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
+    bCancel = new TXPButton("Cancel", this);
+    bCancel->setObjectName("bCancel");
+    bCancel->setGeometry(338, 484, 75, 25);
+    bCancel->setAutoDefault(false);
+    connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfOptions::FollowChoices() {
+    gbMode->setEnabled(rbFixedMode->isChecked());
+    ePath->setEnabled(rbBackup->isChecked());
+    bBrowse->setEnabled(rbBackup->isChecked());
+}
+
+void TfOptions::bBrowseClick() {
+    const std::string folder =
+        dialogs_.BrowseForFolder("Backup folder", ePath->text().toStdString(), this);
+    if (!folder.empty()) {
+        ePath->setText(QString::fromStdString(folder));
+    }
+}
+
+void TfOptions::ShowSettings(const TViewerSettings& settings) {
+    (settings.fixedStartMode ? rbFixedMode : rbLastMode)->setChecked(true);
+    QRadioButton* const modes[] = {rbScreen, rbInstalled, rbFolder};
+    // A mode other than the three (hand-edited) shows as none of them.
+    for (int mode = 0; mode < 3; ++mode) {
+        modes[mode]->setAutoExclusive(false);
+        modes[mode]->setChecked(settings.viewMode == mode);
+        modes[mode]->setAutoExclusive(true);
+    }
+    (settings.backupOnUninstall ? rbBackup : rbDelete)->setChecked(true);
+    ePath->setText(QString::fromStdString(settings.backupPath));
+    (settings.showFullPath ? rbFullPath : rbFileName)->setChecked(true);
+    cbOpenType->setChecked(settings.openType);
+    cbOwnSample->setChecked(settings.ownSample);
+    FollowChoices();
+}
+
+void TfOptions::StoreSettings(TViewerSettings& settings) const {
+    settings.fixedStartMode = rbFixedMode->isChecked();
+    if (rbScreen->isChecked()) {
+        settings.viewMode = flmScreen;
+    } else if (rbInstalled->isChecked()) {
+        settings.viewMode = flmInstalled;
+    } else if (rbFolder->isChecked()) {
+        settings.viewMode = flmFolders;
+    }
+    settings.backupOnUninstall = rbBackup->isChecked();
+    settings.backupPath = ePath->text().trimmed().toStdString();
+    settings.showFullPath = rbFullPath->isChecked();
+    settings.openType = cbOpenType->isChecked();
+    settings.ownSample = cbOwnSample->isChecked();
 }

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 #include "controls/imagelist.h"
 #include "controls/xpbutton.h"
@@ -94,14 +95,18 @@ int TfScan::LoadTotal(const TFontList& sender, TFontListMode mode, const std::st
     if (mode != flmFolders) {
         return 0;
     }
+    // The files the list's scan takes, so the counter ends where the scan does.
+    const auto isFontFile = [&sender](std::string_view name) {
+        return sender.FileTypes().FromFolder(name);
+    };
     if (!info.empty()) {
-        return CountFontFiles(info);
+        return CountFontFiles(info, isFontFile);
     }
     int total = 0;
     for (int slot = 0; slot < kFolderSlots; ++slot) {
         const std::string folder = sender.GetFolders(slot);
         if (!folder.empty()) {
-            total += CountFontFiles(folder);
+            total += CountFontFiles(folder, isFontFile);
         }
     }
     return total;

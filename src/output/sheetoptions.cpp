@@ -134,16 +134,5 @@ std::optional<TSheetOptions> TSheetOptions::Parse(Kind kind, const std::vector<s
 
 void TSheetOptions::LoadFonts(TFontList& list, const std::string& programFolder) const {
     list.SetSortType(sort);
-    const TFontListMode chosen = mode.value_or(flmInstalled);
-    if (chosen == flmFolders && !folders.empty()) {
-        list.LoadFonts(flmFolders);
-        for (const std::string& folder : folders) {
-            list.AddFolder(folder);
-        }
-        return;
-    }
-    if (chosen == flmFolders) {
-        LoadStoredFolders(list, programFolder);
-    }
-    list.LoadFonts(chosen);
+    LoadForCommand(list, mode, folders, programFolder);
 }

@@ -44,7 +44,7 @@ TXFontListView::TXFontListView(const platform::Services& services, QWidget* pare
       sampleText_(QString::fromUtf8(text_)),
       messageFont_(platform::UiFont(QStringLiteral("MS Sans Serif"), 9)),
       fonts_(std::make_unique<TSampleFontCache>(services.fontTable)),
-      rowPainter_(std::make_unique<TRowPainter>(*fonts_)) {
+      rowPainter_(std::make_unique<TRowPainter>(*fonts_, services)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     // Painting covers every pixel, so the background is never erased separately.
@@ -124,6 +124,10 @@ void TXFontListView::SetShowFileInfo(bool value) {
 
 void TXFontListView::SetShowFullPath(bool value) {
     RepaintIf(Store(showFullPath_, value));
+}
+
+void TXFontListView::SetOwnSample(bool value) {
+    RepaintIf(Store(ownSample_, value));
 }
 
 void TXFontListView::SetBorderSingle(bool value) {
@@ -357,6 +361,7 @@ void TXFontListView::paintEvent(QPaintEvent* event) {
     settings.antiAlias = antiAlias_;
     settings.showFileInfo = showFileInfo_;
     settings.showFullPath = showFullPath_;
+    settings.ownSample = ownSample_;
     settings.hasFocus = hasFocus();
     settings.fontSize = fontSize_;
     settings.fontStyle = fontStyle_;

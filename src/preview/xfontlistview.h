@@ -62,6 +62,9 @@ public:
     void SetShowFileInfo(bool value);
     bool ShowFullPath() const { return showFullPath_; }
     void SetShowFullPath(bool value);
+    // A row whose face has none of the sample's letters draws a sample the face covers.
+    bool OwnSample() const { return ownSample_; }
+    void SetOwnSample(bool value);
     bool BorderSingle() const { return borderSingle_; }
     void SetBorderSingle(bool value);
     const std::string& Text() const { return text_; }
@@ -132,6 +135,7 @@ private:
     bool antiAlias_ = false;
     bool showFileInfo_ = true;
     bool showFullPath_ = false;
+    bool ownSample_ = false;
     bool borderSingle_ = true;
     std::string text_ = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890";
     std::string qsText_;

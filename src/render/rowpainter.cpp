@@ -7,8 +7,9 @@
 
 #include "fileops/paths.h"
 #include "platform/colorref.h"
-#include "render/shadecolor.h"
 #include "platform/uifont.h"
+#include "render/ownsample.h"
+#include "render/shadecolor.h"
 
 namespace {
 
@@ -37,8 +38,9 @@ QString FileInfoText(const TFontInfo& record, bool fullPath) {
         .arg(QString::fromUtf8(shown), QLocale().toString(kilobytes));
 }
 
-TRowPainter::TRowPainter(TSampleFontCache& fonts)
+TRowPainter::TRowPainter(TSampleFontCache& fonts, const platform::Services& services)
     : fonts_(fonts),
+      services_(services),
       nameFont_(platform::UiFont(QStringLiteral("Tahoma"), 8, true)),
       infoFont_(platform::UiFont(QStringLiteral("MS Sans Serif"), 8)) {}
 
@@ -66,10 +68,13 @@ void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool f
     DrawBand(painter, y, kind);
     DrawName(painter, record, y, focused);
     DrawFileInfo(painter, record, y, focused);
+    const QString text = settings_.ownSample
+                             ? OwnSampleText(RecordCoverage(record, services_), settings_.text)
+                             : settings_.text;
     if (settings_.antiAlias) {
-        DrawSmoothSample(painter, record, y);
+        DrawSmoothSample(painter, record, y, text);
     } else {
-        DrawPlainSample(painter, record, y);
+        DrawPlainSample(painter, record, y, text);
     }
 }
 
@@ -151,7 +156,8 @@ QRect TRowPainter::SampleArea(int y) const {
                  settings_.itemHeight - 4 - settings_.headerHeight);
 }
 
-void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, int y) {
+void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, int y,
+                                  const QString& text) {
     const SampleFace& face =
         fonts_.Plain(record.FullName(), settings_.fontSize, settings_.fontStyle);
     const QRect box = SampleArea(y);
@@ -159,11 +165,12 @@ void TRowPainter::DrawPlainSample(QPainter& painter, const TFontInfo& record, in
     painter.setClipRect(box);
     painter.setFont(face.font);
     painter.setPen(ColorFromRef(settings_.textColor));
-    painter.drawText(box, kTextFlags | Qt::AlignLeft, settings_.text);
+    painter.drawText(box, kTextFlags | Qt::AlignLeft, text);
     painter.restore();
 }
 
-void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y) {
+void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y,
+                                   const QString& text) {
     SampleFace& face = fonts_.Scaled(record.FullName(), settings_.fontSize, settings_.fontStyle,
                                      TSupersampledText::kScale);
     if (face.height <= 0) {
@@ -195,13 +202,12 @@ void TRowPainter::DrawSmoothSample(QPainter& painter, const TFontInfo& record, i
     }
     smoothRow_.fill(ColorFromRef(settings_.color));
     const int skipped = shown.top() - top;
-    const TSupersampledText::LargeFace large{
-        face.key,
-        face.font,
-        face.ascent - skipped * TSupersampledText::kScale,
-        TSampleFontCache::Width(face, settings_.text + QLatin1Char(' ')),
-        face.boldStrength,
-        face.boldAdvance};
-    supersampler_.Render(smoothRow_, 0, large, settings_.text, settings_.textColor);
+    const TSupersampledText::LargeFace large{face.key,
+                                             face.font,
+                                             face.ascent - skipped * TSupersampledText::kScale,
+                                             TSampleFontCache::Width(face, text + QLatin1Char(' ')),
+                                             face.boldStrength,
+                                             face.boldAdvance};
+    supersampler_.Render(smoothRow_, 0, large, text, settings_.textColor);
     painter.drawImage(shown.topLeft(), smoothRow_);
 }

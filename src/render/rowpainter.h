@@ -12,6 +12,7 @@
 
 #include "catalogue/fontinfo.h"
 #include "catalogue/fontlist.h"
+#include "platform/services.h"
 #include "render/samplefontcache.h"
 #include "render/supersampledtext.h"
 
@@ -28,6 +29,8 @@ struct RowPaintSettings {
     bool showFileInfo = true;
     bool showFullPath = false;
     bool hasFocus = false;
+    // A face without the sample's letters draws a sample it covers (see OwnSampleText).
+    bool ownSample = false;
     int fontSize = 16;
     std::uint8_t fontStyle = 0;
     QString text;
@@ -37,7 +40,8 @@ struct RowPaintSettings {
 // the file information and the sample line in the record's own face.
 class TRowPainter {
 public:
-    explicit TRowPainter(TSampleFontCache& fonts);
+    // services give the character maps an own sample is chosen from.
+    TRowPainter(TSampleFontCache& fonts, const platform::Services& services);
 
     // Takes the settings for the rows that follow and derives every shade from the background.
     void Begin(const RowPaintSettings& settings);
@@ -64,10 +68,11 @@ private:
     void DrawFileInfo(QPainter& painter, const TFontInfo& record, int y, bool focused) const;
     // Where the sample line goes in the row whose top is at y; it never draws outside.
     QRect SampleArea(int y) const;
-    void DrawPlainSample(QPainter& painter, const TFontInfo& record, int y);
-    void DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y);
+    void DrawPlainSample(QPainter& painter, const TFontInfo& record, int y, const QString& text);
+    void DrawSmoothSample(QPainter& painter, const TFontInfo& record, int y, const QString& text);
 
     TSampleFontCache& fonts_;
+    const platform::Services& services_;
     TSupersampledText supersampler_;
     QImage smoothRow_;
     QImage frame_;

@@ -27,7 +27,7 @@ TEST_F(ViewerSettingsTest, FolderSlotsAndModesReadOneWay) {
     EXPECT_TRUE(settings.bold && settings.italic && settings.underline);
 }
 
-TEST_F(ViewerSettingsTest, WrittenSettingsReadBackAndBackupAndHistoryAreLeftAlone) {
+TEST_F(ViewerSettingsTest, WrittenSettingsReadBackAndTheOptionKeysAndHistoryAreLeftAlone) {
     TViewerSettings written;
     written.mainBounds = "1,2,3,640,480";
     written.folders[1] = "/fonts/b";
@@ -45,8 +45,46 @@ TEST_F(ViewerSettingsTest, WrittenSettingsReadBackAndBackupAndHistoryAreLeftAlon
     EXPECT_TRUE(read.italic);
     EXPECT_EQ(read.nameColor, 0x0000FFu);
     EXPECT_EQ(read.expandedFavorites, written.expandedFavorites);
-    EXPECT_EQ(platform::IniFile(file).ReadString("Option", "Backup", "?"), "?");
     EXPECT_EQ(platform::IniFile(file).ReadString("History", "9", "?"), "kept");
+    for (const char* key :
+         {"Backup", "BackupPath", "StartMode", "FullPath", "OpenType", "OwnSample"}) {
+        EXPECT_EQ(platform::IniFile(file).ReadString("Option", key, "?"), "?") << key;
+    }
+}
+
+TEST_F(ViewerSettingsTest, OptionsReadBackAndAFixedStartModeOutlivesClosing) {
+    TViewerSettings defaults = ReadViewerSettings(file);
+    EXPECT_FALSE(defaults.fixedStartMode || defaults.openType || defaults.ownSample);
+    EXPECT_TRUE(defaults.showFullPath && defaults.backupOnUninstall);
+
+    TViewerSettings options;
+    options.fixedStartMode = true;
+    options.viewMode = flmScreen;
+    options.backupOnUninstall = false;
+    options.backupPath = "/backup/fonts";
+    options.showFullPath = false;
+    options.openType = true;
+    options.ownSample = true;
+    WriteOptionSettings(file, options);
+    TViewerSettings closing;
+    closing.viewMode = flmFolders;
+    WriteViewerSettings(file, closing);
+
+    const TViewerSettings read = ReadViewerSettings(file);
+    EXPECT_TRUE(read.fixedStartMode);
+    EXPECT_EQ(read.viewMode, flmScreen);
+    EXPECT_FALSE(read.backupOnUninstall);
+    EXPECT_EQ(read.backupPath, "/backup/fonts");
+    EXPECT_FALSE(read.showFullPath);
+    EXPECT_TRUE(read.openType && read.ownSample);
+
+    // Back to the mode used last: the Options window leaves ViewMode, closing writes it.
+    options.fixedStartMode = false;
+    options.viewMode = flmInstalled;
+    WriteOptionSettings(file, options);
+    EXPECT_EQ(ReadViewerSettings(file).viewMode, flmScreen);
+    WriteViewerSettings(file, closing);
+    EXPECT_EQ(ReadViewerSettings(file).viewMode, flmFolders);
 }
 
 }  // namespace

@@ -71,9 +71,10 @@ TEST(CountFontFiles, CountsWhatAScanOfTheFolderReports) {
     // A link to a folder is not followed, one to a file counts as that file.
     fs::create_directory_symlink(sandbox.Path() + "/type", sandbox.Path() + "/type/sub/up");
     fs::create_symlink(sandbox.Path() + "/type/a.ttf", sandbox.Path() + "/type/sub/e.ttf");
-    EXPECT_EQ(CountFontFiles(sandbox.Path() + "/type"), 4);
-    EXPECT_EQ(CountFontFiles(sandbox.Path() + "/type/"), 4);
-    EXPECT_EQ(CountFontFiles(sandbox.Path() + "/missing"), 0);
+    const auto trueType = [](std::string_view name) { return HasExtensionI(name, ".ttf"); };
+    EXPECT_EQ(CountFontFiles(sandbox.Path() + "/type", trueType), 4);
+    EXPECT_EQ(CountFontFiles(sandbox.Path() + "/type/", trueType), 4);
+    EXPECT_EQ(CountFontFiles(sandbox.Path() + "/missing", trueType), 0);
 }
 
 }  // namespace

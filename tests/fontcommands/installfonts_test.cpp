@@ -69,6 +69,21 @@ TEST_F(InstallTest, MarkedFontsGoIntoAFontsFolderMadeWhenMissingThenOneRefreshTh
     EXPECT_EQ(master.GetCount(), 3);
 }
 
+TEST_F(InstallTest, OpenTypeFontsAndCollectionsInstallLikeTrueTypeOnes) {
+    MakeFont("folder/Delta.otf", "Delta");
+    MakeCollection("folder/Pair.otc", "Pair One", "Pair Two");
+    master.SetFileTypes(TFontFileTypes(true));
+    master.Refresh();
+    view.Assign(master);
+    Mark("Delta Regular");
+    Mark("Pair One Regular");
+    Mark("Pair Two Regular");
+    EXPECT_EQ(install.Run(0), 2);
+    EXPECT_TRUE(Exists(sandbox.FontsFolder() + "/Delta.otf"));
+    EXPECT_TRUE(Exists(sandbox.FontsFolder() + "/Pair.otc"));
+    EXPECT_FALSE(Marked("Pair Two Regular"));
+}
+
 TEST_F(InstallTest, WithNothingMarkedOnlyTheFocusedFontIsInstalled) {
     EXPECT_EQ(install.Run(view.Find("Beta Regular")), 1);
     EXPECT_TRUE(Exists(Installed("Beta")));

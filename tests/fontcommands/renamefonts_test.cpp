@@ -65,6 +65,28 @@ TEST_F(RenameTest, ATakenNameAsksForAnotherAndUsesWhatIsTyped) {
     EXPECT_EQ(census.WhereIs(paths[0], sandbox.Path()), In("Foo2.ttf"));
 }
 
+TEST_F(RenameTest, OpenTypeFilesAndCollectionsKeepTheirOwnExtension) {
+    MakeFont("folder/x4.otf", "Qux");
+    MakeCollection("folder/x5.otc", "Quux", "Quuux");
+    sandbox.WriteFile("folder/Quux Regular.otc", "taken");
+    master.SetFileTypes(TFontFileTypes(true));
+    master.Refresh();
+    view.Assign(master);
+    Mark("Qux Regular");
+    Mark("Quux Regular");
+    dialogs.QueueResult(platform::IdYes);
+    dialogs.QueueText(platform::IdOk, "Quux Both");
+    EXPECT_EQ(Run(), 2);
+    EXPECT_TRUE(Exists(In("Qux Regular.otf")));
+    EXPECT_TRUE(Exists(In("Quux Both.otc")));
+    ASSERT_EQ(dialogs.Calls().size(), 2u);
+    EXPECT_EQ(dialogs.Calls()[1].text,
+              "Same filename already exists or filename is invalid.\nPut new filename without "
+              "'.otc'");
+    // Both faces of the collection follow their file.
+    EXPECT_EQ(FileOf(view, "Quuux Regular"), In("Quux Both.otc"));
+}
+
 // A font name is untrusted: whatever it holds, the file stays in its folder.
 TEST_F(RenameTest, NamesThatWouldLeaveTheFolderOrAreNoNamesAreInvalid) {
     for (const std::string& name :

@@ -142,6 +142,21 @@ TEST_F(UninstallTest, BothFacesOfOneCollectionAreOneFileAndLeaveTogether) {
     EXPECT_EQ(files.CountOf(FileCall::Rename), 1);
 }
 
+TEST_F(UninstallTest, OpenTypeFontsAndCollectionsLeaveLikeTrueTypeOnes) {
+    paths.push_back(MakeFont("system/Delta.otf", "Delta"));
+    paths.push_back(MakeCollection("system/Duo.otc", "Duo One", "Duo Two"));
+    master.SetFileTypes(TFontFileTypes(true));
+    installed.SetFiles(paths);
+    master.Refresh();
+    view.Assign(master);
+    Mark("Delta Regular");
+    Mark("Duo Two Regular");
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_EQ(census.WhereIs(paths[4], sandbox.Path()), backup + "/Delta.otf");
+    EXPECT_EQ(census.WhereIs(paths[5], sandbox.Path()), backup + "/Duo.otc");
+    EXPECT_TRUE(NotListedAnywhere("Duo One Regular"));
+}
+
 TEST_F(UninstallTest, WithoutBackupFontsGoToTheTrashAndARefusedOneStays) {
     Mark("Alpha Regular");
     Mark("Beta Regular");

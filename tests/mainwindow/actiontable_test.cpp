@@ -123,28 +123,46 @@ TEST_F(ActionTableTest, MenuBarCaptionsAndShortcutsAreTheFixedOnes) {
 TEST_F(ActionTableTest, EveryMenuFollowsItsRulesInEachView) {
     InstallFonts({"Alpha", "Beta"});
     OpenOnTwoInstalledFonts();
-    EXPECT_EQ(Shown(),
-              "N1: InstallFont1(off) UninstallFont1#1 DeleteFont1(hidden)(off) - Charmap1 - Properties1 - ExportasBitmap1 - PrintSetup1(hidden)(off) PrintPreview1(hidden)(off) Print1 - Exit1\n"
-              "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) MoveToFolder1(off)#1 - Find1 FindNext1 - NextSelected1\n"
-              "View1: ScreenFonts1 InstalledFonts1(x) FontsinFolder1 - All1(x) Selected1 - Antialiasing1 DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - ArrangebyFontName1(x)#2 ArrangebyPath1#1 - Refresh1\n"
-              "Favorites1: AddtoFavorites1 -\n"
-              "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1(off) - Seeerrorlogfile1 - SetSampleText1 (-) Options1(hidden)(off)\n"
-              "Help1: Contents1 Shortcut1 - Homepage1 - About1\n"
-              "PopupMenu1: Select2(hidden)(off) Deselect2#1 - InstallFont2(hidden)(off) UninstallFont2#1 DeleteFont2(hidden)(off) - CopyToFolder2(hidden)(off) MoveToFolder2(hidden)(off)#1 - AddtoFavorites2 - Edit2 Charmap2 - ArrangebyFontName2(x)#2 ArrangebyPath2#1 - Properties2\n"
-              "FoldersContext: RemoveFolder1\n"
-              "SampleTextContext: SetSampleText2\n"
-              "ToolBar1: tbPrint\n"
-              "ToolBar2: tbFavorites(x)\n"
-              "ToolBar4: tbCharmap tbProperties - tbInstall(off) tbDelete#1\n");
+    EXPECT_EQ(
+        Shown(),
+        "N1: InstallFont1(off) UninstallFont1#1 DeleteFont1(hidden)(off) - Charmap1 - Properties1 "
+        "- ExportasBitmap1 - PrintSetup1(hidden)(off) PrintPreview1(hidden)(off) Print1 - Exit1\n"
+        "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) MoveToFolder1(off)#1 - "
+        "Find1 FindNext1 - NextSelected1\n"
+        "View1: ScreenFonts1 InstalledFonts1(x) FontsinFolder1 - All1(x) Selected1 - Antialiasing1 "
+        "DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - ArrangebyFontName1(x)#2 "
+        "ArrangebyPath1#1 - Refresh1\n"
+        "Favorites1: AddtoFavorites1 -\n"
+        "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1(off) - "
+        "Seeerrorlogfile1 - SetSampleText1 - Options1\n"
+        "Help1: Contents1 Shortcut1 - Homepage1 - About1\n"
+        "PopupMenu1: Select2(hidden)(off) Deselect2#1 - InstallFont2(hidden)(off) UninstallFont2#1 "
+        "DeleteFont2(hidden)(off) - CopyToFolder2(hidden)(off) MoveToFolder2(hidden)(off)#1 - "
+        "AddtoFavorites2 - Edit2 Charmap2 - ArrangebyFontName2(x)#2 ArrangebyPath2#1 - "
+        "Properties2\n"
+        "FoldersContext: RemoveFolder1\n"
+        "SampleTextContext: SetSampleText2\n"
+        "ToolBar1: tbPrint\n"
+        "ToolBar2: tbFavorites(x)\n"
+        "ToolBar4: tbCharmap tbProperties - tbInstall(off) tbDelete#1\n");
     Key(Qt::Key_1, Qt::AltModifier);
     EXPECT_EQ(Shown(),
-              "N1: InstallFont1(off) UninstallFont1(hidden)(off)#1 DeleteFont1(hidden)(off) - Charmap1 - Properties1 - ExportasBitmap1 - PrintSetup1(hidden)(off) PrintPreview1(hidden)(off) Print1 - Exit1\n"
-              "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) MoveToFolder1(off)#1 - Find1 FindNext1 - NextSelected1\n"
-              "View1: ScreenFonts1(x) InstalledFonts1 FontsinFolder1 - All1(x) Selected1 - Antialiasing1 DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - ArrangebyFontName1(x)#2 ArrangebyPath1#1 - Refresh1\n"
+              "N1: InstallFont1(off) UninstallFont1(hidden)(off)#1 DeleteFont1(hidden)(off) - "
+              "Charmap1 - Properties1 - ExportasBitmap1 - PrintSetup1(hidden)(off) "
+              "PrintPreview1(hidden)(off) Print1 - Exit1\n"
+              "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) "
+              "MoveToFolder1(off)#1 - Find1 FindNext1 - NextSelected1\n"
+              "View1: ScreenFonts1(x) InstalledFonts1 FontsinFolder1 - All1(x) Selected1 - "
+              "Antialiasing1 DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - "
+              "ArrangebyFontName1(x)#2 ArrangebyPath1#1 - Refresh1\n"
               "Favorites1: AddtoFavorites1(off) -\n"
-              "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1(off) - Seeerrorlogfile1 - SetSampleText1 (-) Options1(hidden)(off)\n"
+              "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - "
+              "RenameFontFiles1(off) - Seeerrorlogfile1 - SetSampleText1 - Options1\n"
               "Help1: Contents1 Shortcut1 - Homepage1 - About1\n"
-              "PopupMenu1: Select2 Deselect2(hidden)(off)#1 - InstallFont2(hidden)(off) UninstallFont2(hidden)(off)#1 DeleteFont2(hidden)(off) - CopyToFolder2(hidden)(off) MoveToFolder2(hidden)(off)#1 - AddtoFavorites2(off) - Edit2 Charmap2 - ArrangebyFontName2(x)#2 ArrangebyPath2#1 - Properties2\n"
+              "PopupMenu1: Select2 Deselect2(hidden)(off)#1 - InstallFont2(hidden)(off) "
+              "UninstallFont2(hidden)(off)#1 DeleteFont2(hidden)(off) - CopyToFolder2(hidden)(off) "
+              "MoveToFolder2(hidden)(off)#1 - AddtoFavorites2(off) - Edit2 Charmap2 - "
+              "ArrangebyFontName2(x)#2 ArrangebyPath2#1 - Properties2\n"
               "FoldersContext: RemoveFolder1\n"
               "SampleTextContext: SetSampleText2\n"
               "ToolBar1: tbPrint\n"
@@ -152,13 +170,22 @@ TEST_F(ActionTableTest, EveryMenuFollowsItsRulesInEachView) {
               "ToolBar4: tbCharmap tbProperties - tbInstall(off) tbDelete(off)#1\n");
     Key(Qt::Key_3, Qt::AltModifier);
     EXPECT_EQ(Shown(),
-              "N1: InstallFont1(off) UninstallFont1(hidden)(off)#1 DeleteFont1(off) - Charmap1(off) - Properties1(off) - ExportasBitmap1 - PrintSetup1(hidden)(off) PrintPreview1(hidden)(off) Print1 - Exit1\n"
-              "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) MoveToFolder1(off)#1 - Find1 FindNext1 - NextSelected1\n"
-              "View1: ScreenFonts1 InstalledFonts1 FontsinFolder1(x) - All1(x) Selected1 - Antialiasing1 DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - ArrangebyFontName1(x)#2 ArrangebyPath1#1 - Refresh1\n"
+              "N1: InstallFont1(off) UninstallFont1(hidden)(off)#1 DeleteFont1(off) - "
+              "Charmap1(off) - Properties1(off) - ExportasBitmap1 - PrintSetup1(hidden)(off) "
+              "PrintPreview1(hidden)(off) Print1 - Exit1\n"
+              "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) "
+              "MoveToFolder1(off)#1 - Find1 FindNext1 - NextSelected1\n"
+              "View1: ScreenFonts1 InstalledFonts1 FontsinFolder1(x) - All1(x) Selected1 - "
+              "Antialiasing1 DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - "
+              "ArrangebyFontName1(x)#2 ArrangebyPath1#1 - Refresh1\n"
               "Favorites1: AddtoFavorites1(off) -\n"
-              "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1 - Seeerrorlogfile1 - SetSampleText1 (-) Options1(hidden)(off)\n"
+              "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1 - "
+              "Seeerrorlogfile1 - SetSampleText1 - Options1\n"
               "Help1: Contents1 Shortcut1 - Homepage1 - About1\n"
-              "PopupMenu1: Select2(off) Deselect2(hidden)(off)#1 - InstallFont2(off) UninstallFont2(hidden)(off)#1 DeleteFont2(off) - CopyToFolder2(hidden)(off) MoveToFolder2(hidden)(off)#1 - AddtoFavorites2(off) - Edit2(off) Charmap2(off) - ArrangebyFontName2(off)(x)#2 ArrangebyPath2(off)#1 - Properties2(off)\n"
+              "PopupMenu1: Select2(off) Deselect2(hidden)(off)#1 - InstallFont2(off) "
+              "UninstallFont2(hidden)(off)#1 DeleteFont2(off) - CopyToFolder2(hidden)(off) "
+              "MoveToFolder2(hidden)(off)#1 - AddtoFavorites2(off) - Edit2(off) Charmap2(off) - "
+              "ArrangebyFontName2(off)(x)#2 ArrangebyPath2(off)#1 - Properties2(off)\n"
               "FoldersContext: RemoveFolder1\n"
               "SampleTextContext: SetSampleText2\n"
               "ToolBar1: tbPrint\n"
@@ -166,19 +193,28 @@ TEST_F(ActionTableTest, EveryMenuFollowsItsRulesInEachView) {
               "ToolBar4: tbCharmap tbProperties - tbInstall tbDelete\n");
     OpenOnTwoInstalledFonts();
     Key(Qt::Key_4, Qt::AltModifier);
-    EXPECT_EQ(Shown(),
-              "N1: InstallFont1(off) UninstallFont1#1 DeleteFont1(hidden)(off) - Charmap1 - Properties1 - ExportasBitmap1 - PrintSetup1(hidden)(off) PrintPreview1(hidden)(off) Print1 - Exit1\n"
-              "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) MoveToFolder1(off)#1 - Find1 FindNext1 - NextSelected1\n"
-              "View1: ScreenFonts1 InstalledFonts1(x) FontsinFolder1 - All1 Selected1(x) - Antialiasing1 DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - ArrangebyFontName1(x)#2 ArrangebyPath1#1 - Refresh1\n"
-              "Favorites1: AddtoFavorites1 -\n"
-              "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1(off) - Seeerrorlogfile1 - SetSampleText1 (-) Options1(hidden)(off)\n"
-              "Help1: Contents1 Shortcut1 - Homepage1 - About1\n"
-              "PopupMenu1: Select2 Deselect2(hidden)(off)#1 - InstallFont2(hidden)(off) UninstallFont2#1 DeleteFont2(hidden)(off) - CopyToFolder2(hidden)(off) MoveToFolder2(hidden)(off)#1 - AddtoFavorites2 - Edit2 Charmap2 - ArrangebyFontName2(x)#2 ArrangebyPath2#1 - Properties2\n"
-              "FoldersContext: RemoveFolder1\n"
-              "SampleTextContext: SetSampleText2\n"
-              "ToolBar1: tbPrint\n"
-              "ToolBar2: tbFavorites(x)\n"
-              "ToolBar4: tbCharmap tbProperties - tbInstall(off) tbDelete#1\n");
+    EXPECT_EQ(
+        Shown(),
+        "N1: InstallFont1(off) UninstallFont1#1 DeleteFont1(hidden)(off) - Charmap1 - Properties1 "
+        "- ExportasBitmap1 - PrintSetup1(hidden)(off) PrintPreview1(hidden)(off) Print1 - Exit1\n"
+        "Edit1: Select1 SelectAll1 InvertSelection1 - CopyToFolder1(off) MoveToFolder1(off)#1 - "
+        "Find1 FindNext1 - NextSelected1\n"
+        "View1: ScreenFonts1 InstalledFonts1(x) FontsinFolder1 - All1 Selected1(x) - Antialiasing1 "
+        "DropShadow1(hidden)(off) - Bold1 Italic1#1 Underline1#2 - ArrangebyFontName1(x)#2 "
+        "ArrangebyPath1#1 - Refresh1\n"
+        "Favorites1: AddtoFavorites1 -\n"
+        "Tools1: CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1(off) - "
+        "Seeerrorlogfile1 - SetSampleText1 - Options1\n"
+        "Help1: Contents1 Shortcut1 - Homepage1 - About1\n"
+        "PopupMenu1: Select2 Deselect2(hidden)(off)#1 - InstallFont2(hidden)(off) UninstallFont2#1 "
+        "DeleteFont2(hidden)(off) - CopyToFolder2(hidden)(off) MoveToFolder2(hidden)(off)#1 - "
+        "AddtoFavorites2 - Edit2 Charmap2 - ArrangebyFontName2(x)#2 ArrangebyPath2#1 - "
+        "Properties2\n"
+        "FoldersContext: RemoveFolder1\n"
+        "SampleTextContext: SetSampleText2\n"
+        "ToolBar1: tbPrint\n"
+        "ToolBar2: tbFavorites(x)\n"
+        "ToolBar4: tbCharmap tbProperties - tbInstall(off) tbDelete#1\n");
 }
 
 // Each shortcut shown after a tab runs its own item and nothing else, on two installed fonts

@@ -263,7 +263,7 @@ TEST_F(ModesTest, MenuRulesFollowListAndMode) {
     EXPECT_TRUE(Action("ExplorerUninstalledFolder1")->isEnabled());
     OpenMenu("View1");
     EXPECT_TRUE(Action("FontsinFolder1")->isChecked());
-    EXPECT_FALSE(Action("Options1")->isVisible());
+    EXPECT_TRUE(Action("Options1")->isVisible());
     EXPECT_FALSE(Action("PrintSetup1")->isVisible());
     EXPECT_FALSE(Action("DropShadow1")->isVisible());
 }

@@ -149,6 +149,23 @@ TEST_F(ScanTest, TotalCountsEveryFileTheListReportsLinksIncluded) {
     EXPECT_EQ(scan.Count->text(), "3/3");
 }
 
+TEST_F(ScanTest, WithOpenTypeOnTheTotalCountsOpenTypeFilesAndCollectionsToo) {
+    const std::string folder = MakeFontFolder(sandbox, "mixed");
+    WriteFont(sandbox, "mixed/c/more.otf", "More");
+    sandbox.WriteFile("mixed/pair.OTC", testsupport::CollectionBuilder()
+                                            .Face(testsupport::TrueTypeBuilder().AllNames(
+                                                testsupport::kLangEnglish, "Pair", "One"))
+                                            .Build());
+    for (const auto& [openType, total] : {std::pair{false, 32}, std::pair{true, 35}}) {
+        TFontList list(false);
+        list.SetFileTypes(TFontFileTypes(openType));
+        bool abort = false;
+        scan.FontListLoadBegin(list, flmFolders, abort, folder);
+        EXPECT_EQ(scan.FileTotal(), total) << openType;
+        scan.FontListLoadEnd(list);
+    }
+}
+
 TEST_F(ScanTest, LoadOfAllSlotsCountsOnlyTheUsedSlots) {
     const std::string first = MakeFontFolder(sandbox, "first");
     WriteFont(sandbox, "second/one.ttf", "Second One");

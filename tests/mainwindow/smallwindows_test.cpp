@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "controls/xlabel.h"
 #include "fakes/fakeshell.h"
 #include "mainwindow/about.h"
 #include "mainwindow/edit.h"
-#include "mainwindow/options.h"
 #include "support/sandbox.h"
 
 TEST(TfAbout, CaptionSizeAndTitle) {
@@ -90,42 +86,4 @@ TEST(TfEdit, TakesFaceSizeAndColoursButNoStyle) {
     edit.SetEditFace(platform::ResolvedFace{"DejaVu Sans", "Condensed Bold", true}, 14);
     EXPECT_EQ(edit.Memo->font().styleName(), "Condensed Bold");
     EXPECT_EQ(edit.Memo->font().pointSize(), 14);
-}
-
-TEST(TfOptions, CaptionSizeAndTexts) {
-    TfOptions options;
-    EXPECT_EQ(options.windowTitle(), "Options");
-    EXPECT_EQ(options.size(), QSize(421, 377));
-    EXPECT_EQ(options.gbStartMode->title(), "Start Mode");
-    EXPECT_EQ(options.rbLastMode->text(), "Start with a mode used last time");
-    EXPECT_EQ(options.rbFixedMode->text(), "Always start with one of following modes");
-    EXPECT_EQ(options.gbMode->title(), "Mode");
-    EXPECT_EQ(options.gbMode->parentWidget(), options.gbStartMode);
-    EXPECT_EQ(options.rbScreen->text(), "Screen Fonts");
-    EXPECT_EQ(options.rbInstalled->text(), "Installed Fonts");
-    EXPECT_EQ(options.rbFolder->text(), "Fonts in Folder");
-    EXPECT_EQ(options.gbUninstall->title(), "Uninstall");
-    EXPECT_EQ(options.rbDelete->text(), "Delete font file when uninstall font(s)");
-    EXPECT_EQ(options.rbBackup->text(),
-              "Backup font file into following folder when uninstall font(s)");
-    EXPECT_NE(options.ePath, nullptr);
-    EXPECT_EQ(options.gbFilename->title(), "Filename");
-    EXPECT_EQ(options.rbFileName->text(), "Show only file name (ex: arial.ttf)");
-    EXPECT_EQ(options.rbFullPath->text(),
-              "Show full path name (ex: c:\\windows\\fonts\\arial.ttf)");
-    EXPECT_EQ(options.bOK->text(), "OK");
-    EXPECT_EQ(options.bCancel->text(), "Cancel");
-}
-
-TEST(TfOptions, OkStaysOpenWhileCancelAndEscapeClose) {
-    TfOptions options;
-    options.show();
-    QTest::mouseClick(options.bOK, Qt::LeftButton);
-    EXPECT_TRUE(options.isVisible());
-    QTest::mouseClick(options.bCancel, Qt::LeftButton);
-    EXPECT_FALSE(options.isVisible());
-    EXPECT_EQ(options.result(), QDialog::Rejected);
-    options.show();
-    QTest::keyClick(&options, Qt::Key_Escape);
-    EXPECT_FALSE(options.isVisible());
 }

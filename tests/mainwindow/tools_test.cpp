@@ -133,7 +133,7 @@ TEST_F(ToolsTest, MenusHoldTheirItemsInOrder) {
     }
     EXPECT_EQ(tools.join(' ').toStdString(),
               "CharacterMap1 OpenExplorer1 ExplorerUninstalledFolder1 - RenameFontFiles1 - "
-              "Seeerrorlogfile1 - SetSampleText1 (-) Options1");
+              "Seeerrorlogfile1 - SetSampleText1 - Options1");
 }
 
 }  // namespace

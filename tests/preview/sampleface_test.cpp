@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/freetypecharactermap.h"
 #include "platform/linux/qtfonttable.h"
 #include "support/drawablefontbuilder.h"
 #include "support/sandbox.h"
@@ -56,6 +57,7 @@ class SampleFaces : public ::testing::Test {
 protected:
     void SetUp() override {
         services.fontTable = &table;
+        services.characterMap = &characterMap;
         view = std::make_unique<TXFontListView>(services);
         view->SetBorderSingle(false);
         view->resize(900, 500);
@@ -109,6 +111,7 @@ protected:
 
     Sandbox sandbox;
     platform::QtFontTable table;
+    platform::FreeTypeCharacterMap characterMap;
     platform::Services services = sandbox.Services();
     std::unique_ptr<TXFontListView> view;
     std::vector<std::string> files;
@@ -182,5 +185,47 @@ TEST_F(SampleFaces, AFaceWithoutTheSampleLettersShowsItsOwnMissingGlyphs) {
         EXPECT_GT(Ink(SampleOf(0)), 0) << antiAlias;
         EXPECT_EQ(Ink(SampleOf(1)), 0) << antiAlias;
         EXPECT_GT(Ink(SampleOf(2)), 0) << antiAlias;
+    }
+}
+
+TEST_F(SampleFaces, PostScriptOutlinesDrawAsTheirTrueTypeTwins) {
+    // The same squares under an "OTTO" font with a `CFF ` table and under a TrueType one.
+    const auto face = [](const char* family) {
+        return testsupport::DrawableFontBuilder(family, "Regular").Characters(kSample);
+    };
+    AddBuilt(face("Squares TrueType"), "squares.ttf");
+    AddBuilt(face("Squares PostScript").PostScriptOutlines(), "squares.otf");
+    ASSERT_EQ(view->Items().GetItems(1).FullName(), "Squares PostScript Regular");
+    for (const bool antiAlias : {false, true}) {
+        view->SetAntiAlias(antiAlias);
+        const QImage trueType = SampleOf(0);
+        EXPECT_GT(Ink(trueType), 0) << antiAlias;
+        EXPECT_EQ(Differences(trueType, SampleOf(1)), 0) << antiAlias;
+    }
+}
+
+TEST_F(SampleFaces, WithOwnSampleAHangulOnlyFaceUnderABCDrawsHangul) {
+    // Its missing glyph draws nothing, so the Latin sample leaves its row blank.
+    const std::string hangul = "가나다라마바사아자차";
+    AddBuilt(testsupport::DrawableFontBuilder("Hangul Only", "Regular")
+                 .Characters(hangul)
+                 .EmptyMissingGlyph()
+                 .PostScriptOutlines(),
+             "hangul.otf");
+    AddDejaVu("DejaVuSans.ttf");
+    view->SetText("ABC");
+    for (const bool antiAlias : {false, true}) {
+        view->SetAntiAlias(antiAlias);
+        view->SetOwnSample(false);
+        const QImage latin = SampleOf(1);
+        EXPECT_EQ(Ink(SampleOf(0)), 0) << antiAlias;
+        view->SetText(hangul);
+        const QImage typedHangul = SampleOf(0);
+        EXPECT_GT(Ink(typedHangul), 0) << antiAlias;
+        view->SetText("ABC");
+        view->SetOwnSample(true);
+        EXPECT_EQ(Differences(SampleOf(0), typedHangul), 0) << antiAlias;
+        // A face with the sample's letters draws the sample as before.
+        EXPECT_EQ(Differences(SampleOf(1), latin), 0) << antiAlias;
     }
 }

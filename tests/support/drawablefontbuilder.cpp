@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/bigendian.h"
+#include "support/cffbuilder.h"
 #include "support/truetypebuilder.h"
 
 namespace testsupport {
@@ -23,17 +25,6 @@ using Contour = std::vector<Point>;
 const std::vector<Contour> kMissingBox = {{{50, 0}, {50, 700}, {550, 700}, {550, 0}},
                                           {{100, 50}, {500, 50}, {500, 650}, {100, 650}}};
 const std::vector<Contour> kSquare = {{{50, 0}, {50, 600}, {550, 600}, {550, 0}}};
-
-void Put16(std::string& out, int value) {
-    const auto bits = static_cast<std::uint16_t>(value);
-    out.push_back(static_cast<char>(bits >> 8));
-    out.push_back(static_cast<char>(bits & 0xFF));
-}
-
-void Put32(std::string& out, std::uint32_t value) {
-    Put16(out, static_cast<int>(value >> 16));
-    Put16(out, static_cast<int>(value & 0xFFFF));
-}
 
 void PadTo4(std::string& out) {
     out.append((4 - out.size() % 4) % 4, '\0');
@@ -87,8 +78,14 @@ std::string Glyph(const std::vector<Contour>& contours) {
     return out;
 }
 
-std::string Maxp() {
+// Fonts with PostScript outlines keep only the glyph count (version 0.5).
+std::string Maxp(bool postScript) {
     std::string out;
+    if (postScript) {
+        Put32(out, 0x00005000);
+        Put16(out, kGlyphCount);
+        return out;
+    }
     Put32(out, 0x00010000);
     Put16(out, kGlyphCount);
     Put16(out, 8);  // most points in a glyph
@@ -145,6 +142,11 @@ DrawableFontBuilder& DrawableFontBuilder::LineMetrics(int ascent, int descent) {
 
 DrawableFontBuilder& DrawableFontBuilder::EmptyMissingGlyph() {
     missingBox_ = false;
+    return *this;
+}
+
+DrawableFontBuilder& DrawableFontBuilder::PostScriptOutlines() {
+    postScript_ = true;
     return *this;
 }
 
@@ -266,23 +268,28 @@ std::string DrawableFontBuilder::BuildOs2() const {
 }
 
 std::string DrawableFontBuilder::Build() const {
-    std::string loca;
-    const std::string glyf = BuildGlyphs(loca);
     // Tags in the sorted order a directory needs.
-    const std::map<std::string, std::string> tables = {
+    std::map<std::string, std::string> tables = {
         {"OS/2", BuildOs2()},
         {"cmap", BuildCmap()},
-        {"glyf", glyf},
         {"head", BuildHead()},
         {"hhea", BuildHhea()},
         {"hmtx", Hmtx()},
-        {"loca", loca},
-        {"maxp", Maxp()},
+        {"maxp", Maxp(postScript_)},
         {"name", TrueTypeBuilder().AllNames(kLangEnglish, family_, style_).BuildNameTable()},
         {"post", Post()}};
+    if (postScript_) {
+        std::string postScriptName = family_ + "-" + style_;
+        std::erase(postScriptName, ' ');
+        tables["CFF "] = BuildCffTable(postScriptName, kAdvance, missingBox_);
+    } else {
+        std::string loca;
+        tables["glyf"] = BuildGlyphs(loca);
+        tables["loca"] = loca;
+    }
     const int count = static_cast<int>(tables.size());
     std::string out;
-    Put32(out, 0x00010000);
+    out += postScript_ ? std::string("OTTO") : std::string("\x00\x01\x00\x00", 4);
     Put16(out, count);
     Put16(out, 128);  // search range: 8 tables x 16
     Put16(out, 3);

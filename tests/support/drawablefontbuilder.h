@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-// Writes a small TrueType font that font engines load and draw, unlike the name-only fonts of
-// TrueTypeBuilder: every character it is given draws as a filled square, every other one as
-// the face's own missing-glyph box (a hollow rectangle, or nothing when the face has none).
-// The em is 1000 units; the line's ascent and descent may be chosen to make a tall face.
+// Writes a small TrueType (or OpenType) font that font engines load and draw, unlike the name-only
+// fonts of TrueTypeBuilder: every character it is given draws as a filled square, every other one
+// as the face's own missing-glyph box (a hollow rectangle, or nothing when the face has none). The
+// em is 1000 units; the line's ascent and descent may be chosen to make a tall face.
 namespace testsupport {
 
 class DrawableFontBuilder {
@@ -21,6 +21,9 @@ public:
     DrawableFontBuilder& LineMetrics(int ascent, int descent);
     // The missing glyph draws nothing.
     DrawableFontBuilder& EmptyMissingGlyph();
+    // An OpenType font with PostScript (CFF) outlines, version tag "OTTO", instead of
+    // TrueType outlines.
+    DrawableFontBuilder& PostScriptOutlines();
 
     std::string Build() const;
     bool Write(const std::string& path) const;
@@ -38,6 +41,7 @@ private:
     int ascent_ = 800;
     int descent_ = 200;
     bool missingBox_ = true;
+    bool postScript_ = false;
 };
 
 }  // namespace testsupport

@@ -17,12 +17,18 @@ struct FontSetDeleter {
     void operator()(FcFontSet* set) const { FcFontSetDestroy(set); }
 };
 
-bool IsTrueTypeFile(std::string_view path) {
+// The kinds the catalogue may take; which of them it does take is its own choice.
+bool IsSfntFile(std::string_view path) {
     if (path.size() < 4) {
         return false;
     }
     const std::string_view ext = path.substr(path.size() - 4);
-    return CompareStrI(ext, ".ttf") == 0 || CompareStrI(ext, ".ttc") == 0;
+    for (const std::string_view kind : {".ttf", ".ttc", ".otf", ".otc"}) {
+        if (CompareStrI(ext, kind) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::unique_ptr<FcFontSet, FontSetDeleter> ListFiles() {
@@ -51,7 +57,7 @@ std::vector<std::string> FontconfigInstalledFonts::Files() {
             continue;
         }
         std::string path(reinterpret_cast<const char*>(file));
-        if (!IsTrueTypeFile(path) || !seen.insert(path).second) {
+        if (!IsSfntFile(path) || !seen.insert(path).second) {
             continue;
         }
         const bool directlyInUserFolder = path.size() > userPrefix.size() &&
