@@ -76,16 +76,21 @@ std::string NamesZeroToSeven(const std::string& table) {
            Be16(static_cast<std::uint16_t>(kNameHeaderSize + records.size())) + records + strings;
 }
 
+// Where a font's table directory ends; 0 when the font is too short to hold it.
+std::size_t DirectoryEnd(const std::string& font) {
+    if (font.size() < kOffsetTableSize) {
+        return 0;
+    }
+    const std::size_t end = kOffsetTableSize + Be(font, 4, 2) * kTableRecordSize;
+    return end <= font.size() ? end : 0;
+}
+
 // A real font cut down to its offset table, its table directory and its `name` table (names 0
 // to 7), placed at base inside a file: every table entry points at the `name` table, which
 // follows the directory. Empty when the font has no readable `name` table.
 std::string NameTableOnly(const std::string& font, std::uint32_t base) {
-    if (font.size() < kOffsetTableSize) {
-        return {};
-    }
-    const std::size_t tables = Be(font, 4, 2);
-    const std::size_t directoryEnd = kOffsetTableSize + tables * kTableRecordSize;
-    if (directoryEnd > font.size()) {
+    const std::size_t directoryEnd = DirectoryEnd(font);
+    if (directoryEnd == 0) {
         return {};
     }
     std::string out = font.substr(0, directoryEnd);
@@ -208,12 +213,8 @@ void WriteCollectionSeeds(SeedWriter& out, const std::vector<std::string>& realF
 // A real font cut down to its offset table, its directory and the two tables the `cmap`
 // reader looks at (`cmap` and `maxp`); the other entries point at nothing (length 0).
 std::string CmapTablesOnly(const std::string& font) {
-    if (font.size() < kOffsetTableSize) {
-        return {};
-    }
-    const std::size_t tables = Be(font, 4, 2);
-    const std::size_t directoryEnd = kOffsetTableSize + tables * kTableRecordSize;
-    if (directoryEnd > font.size()) {
+    const std::size_t directoryEnd = DirectoryEnd(font);
+    if (directoryEnd == 0) {
         return {};
     }
     std::string out = font.substr(0, directoryEnd);
