@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds one fuzz target with clang's libFuzzer (in build-fuzz) and runs it.
 # Usage: scripts/fuzz.sh TARGET [SECONDS] [libFuzzer option ...]
-#   TARGET   nametable, collection, cmap or inifile (fuzz/TARGET_fuzz.cpp)
+#   TARGET   nametable, collection, cmap, inifile or favorites (fuzz/TARGET_fuzz.cpp)
 #   SECONDS  how long to run (default 600); 0 runs until a -runs=N option is met or Ctrl+C
 # The run starts from the corpus in the repository (fuzz/corpus/TARGET, seeded from
 # fuzz/makeseeds.cpp when it is empty) and the inputs that once found a fault
