@@ -20,9 +20,9 @@
 #include "fontcommands/ui/delprogress.h"
 #include "fontcommands/uninstallfonts.h"
 #include "platform/dialogs.h"
+#include "platform/linux/fontconfigfontchange.h"
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/posixfilesystem.h"
-#include "platform/linux/fontconfigfontchange.h"
 #include "platform/linux/qtfonttable.h"
 #include "platform/linux/qttrash.h"
 #include "platform/services.h"
@@ -217,13 +217,7 @@ struct CommandWorld {
     TfDeleting deleting{nullptr, ProcessEvents};
     TFontList master{true, &services};
     TFontList view{false, &services};
-    TFontCommandContext context{master,
-                                view,
-                                services,
-                                dialogs,
-                                fileSystem,
-                                &copying,
-                                &deleting};
+    TFontCommandContext context{master, view, services, dialogs, fileSystem, &copying, &deleting};
 
     CommandWorld() {
         services.fontTable = &table;

@@ -45,10 +45,13 @@ def main():
     print("#pragma once\n")
     print('#include "platform/casefolding.h"\n')
     print("namespace platform {\n")
+    print("// One range a line, as generated.")
+    print("// clang-format off")
     print("inline constexpr CaseFoldRange kCaseFoldRanges[] = {")
     for first, last, delta, stride in rows:
         print("    {0x%05X, 0x%05X, %d, %d}," % (first, last, delta, stride))
-    print("};\n")
+    print("};")
+    print("// clang-format on\n")
     print("}  // namespace platform")
 
 

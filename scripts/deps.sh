@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs. Usage: scripts/deps.sh [GROUP ...]
-#   build   (the default) the build, the tests, the benchmarks and the checks of the desktop
-#           files and the package
+#   build   (the default) the build, the tests, the benchmarks, the checks of the desktop
+#           files and the package, and the code checks (clang-format, clang-tidy)
 #   fuzz    clang and its libFuzzer runtime, for scripts/fuzz.sh only
 #   icons   the SVG renderer, for scripts/render-icons.sh only
 # Skips apt-get entirely when everything is present already.
@@ -14,6 +14,7 @@ build_packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth
   appstream desktop-file-utils dpkg-dev file
+  clang-format clang-tidy
 )
 fuzz_packages=(clang libclang-rt-14-dev)
 icons_packages=(librsvg2-bin)

@@ -140,7 +140,7 @@ void ReadFormat4(const std::vector<std::uint8_t>& table, unsigned glyphs, Runs& 
                 glyph = (code + delta) & 0xFFFF;
             } else {
                 const std::uint64_t at =
-                    std::uint64_t{rangeAt} + rangeOffset + 2 * (code - segmentStart);
+                    std::uint64_t{rangeAt} + rangeOffset + 2 * std::uint64_t{code - segmentStart};
                 glyph = at + 2 <= table.size() ? ReadBe16(table.data() + at) : 0;
                 glyph = glyph != 0 ? (glyph + delta) & 0xFFFF : 0;
             }

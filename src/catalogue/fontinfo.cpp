@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "catalogue/fontbytes.h"
-#include "fileops/paths.h"
 #include "catalogue/nametable.h"
+#include "fileops/paths.h"
 #include "platform/dialogs.h"
 
 namespace {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "catalogue/charcoverage.h"
-
 #include "platform/language.h"
 
 namespace catalogue {
@@ -69,8 +68,7 @@ private:
     void StoreFileName(const std::string& path);
     void EnsureLoaded() const;
     // One pass of the name reader; the full name goes to fullName (null: not asked for).
-    void ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly,
-                       std::string* fullName) const;
+    void ReadNamesFrom(catalogue::FontBytes& bytes, bool fullNameOnly, std::string* fullName) const;
 
     // The names of the full pass, read on first demand, with what that pass learns.
     mutable bool loaded_ = false;

@@ -1,6 +1,7 @@
 #include "catalogue/fontlist.h"
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 #include "fileops/paths.h"
@@ -63,7 +64,7 @@ void TFontList::SetItems(int index, std::unique_ptr<TFontInfo> record) {
         throw IndexError("List index out of bounds (", index);
     }
     auto& slot = items_[static_cast<std::size_t>(index)];
-    if (slot) {
+    if (slot && !SharesFontFile(*slot)) {
         ReleaseResource(*slot);
     }
     slot = std::move(record);
@@ -125,7 +126,10 @@ void TFontList::Delete(int index) {
     if (index < 0 || index >= GetCount()) {
         throw IndexError("List index out of bounds(", index);
     }
-    ReleaseResource(*items_[static_cast<std::size_t>(index)]);
+    const TFontInfo& record = *items_[static_cast<std::size_t>(index)];
+    if (!SharesFontFile(record)) {
+        ReleaseResource(record);
+    }
     items_.erase(items_.begin() + index);
     Change();
     // Records deleted within an update bracket are announced once, when it closes: each
@@ -138,8 +142,12 @@ void TFontList::Delete(int index) {
 }
 
 void TFontList::Clear() {
+    std::set<std::string> collections;
     for (const auto& record : items_) {
-        ReleaseResource(*record);
+        if (!TFontFileTypes::IsCollection(record->FileName()) ||
+            collections.insert(record->FileName()).second) {
+            ReleaseResource(*record);
+        }
     }
     items_.clear();
     Change();
@@ -217,6 +225,15 @@ void TFontList::Change() {
     if (updateCount_ == 0 && OnChange) {
         OnChange(*this);
     }
+}
+
+bool TFontList::SharesFontFile(const TFontInfo& record) const {
+    if (!TFontFileTypes::IsCollection(record.FileName())) {
+        return false;
+    }
+    return std::count_if(items_.begin(), items_.end(), [&record](const auto& other) {
+               return other->FileName() == record.FileName();
+           }) > 1;
 }
 
 void TFontList::ReleaseResource(const TFontInfo& record) {

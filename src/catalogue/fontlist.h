@@ -101,6 +101,9 @@ protected:
     virtual void Change();
 
 private:
+    // The faces of a collection share the file's one entry in the font table: it goes with
+    // the last of them.
+    bool SharesFontFile(const TFontInfo& record) const;
     void ReleaseResource(const TFontInfo& record);
     // Whether a change of the content now is announced to the system.
     bool AnnouncesChanges() const;

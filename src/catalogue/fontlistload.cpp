@@ -7,9 +7,9 @@
 
 #include "catalogue/collectionheader.h"
 #include "catalogue/fontbytes.h"
-#include "fileops/paths.h"
 #include "catalogue/fontlist.h"
 #include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "platform/collation.h"
 #include "platform/dialogs.h"
 #include "platform/errorcodes.h"
@@ -18,7 +18,6 @@
 #include "platform/installedfonts.h"
 
 namespace {
-
 
 template <typename F>
 class ScopeExit {

@@ -25,7 +25,7 @@ struct TViewerSettings {
     bool fixedStartMode = false;
     // [Option] Backup and BackupPath: written by the Options window only.
     bool backupOnUninstall = true;
-    std::string backupPath;  // empty: the program folder's "uninstalled"
+    std::string backupPath;    // empty: the program folder's "uninstalled"
     bool showFullPath = true;  // [Option] FullPath: rows show the whole path, not the file name
     bool openType = false;     // [Option] OpenType: the OpenType kinds too (TFontFileTypes)
     bool ownSample = false;    // [Option] OwnSample: a row draws a sample its face covers

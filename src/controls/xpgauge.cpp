@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "platform/colorref.h"
 #include "controls/threadtimer.h"
+#include "platform/colorref.h"
 
 namespace {
 

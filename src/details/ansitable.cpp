@@ -17,13 +17,13 @@
 #include "controls/xpbutton.h"
 #include "controls/xpcheckbox.h"
 #include "details/chartablemodel.h"
-#include "render/facefont.h"
 #include "details/largechar.h"
 #include "details/numbertext.h"
 #include "details/propersize.h"
 #include "details/recordface.h"
 #include "platform/charactermap.h"
 #include "platform/uifont.h"
+#include "render/facefont.h"
 
 namespace {
 

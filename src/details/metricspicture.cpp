@@ -92,7 +92,9 @@ void DrawHeights(QPainter& p, const Lines& l) {
     VerticalArrow(p, kWidth - 16, l.cellTop, l.cellBottom);
     p.setPen(kLabel);
     p.save();
-    p.translate(kWidth - 4, (l.cellTop + l.cellBottom) / 2);
+    // The label turns about a whole pixel, so it draws the same at every height.
+    const int middle = (l.cellTop + l.cellBottom) / 2;
+    p.translate(kWidth - 4, middle);
     p.rotate(-90);
     p.drawText(QRect(-40, -12, 80, 12), Qt::AlignCenter, "Height");
     p.restore();

@@ -11,16 +11,16 @@
 #include <string>
 
 #include "catalogue/fontbytes.h"
-#include "controls/xpbutton.h"
-#include "controls/xpgroupbox.h"
-#include "fileops/paths.h"
 #include "catalogue/fontinfo.h"
 #include "catalogue/nametable.h"
 #include "controls/centring.h"
+#include "controls/xpbutton.h"
+#include "controls/xpgroupbox.h"
 #include "details/metricspicture.h"
 #include "details/numbertext.h"
 #include "details/recordface.h"
 #include "fileops/fileutil.h"
+#include "fileops/paths.h"
 #include "platform/collation.h"
 #include "platform/language.h"
 #include "platform/uifont.h"
@@ -118,8 +118,8 @@ TfFontInfo::TfFontInfo(const platform::Services& services, QWidget* parent)
     connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfFontInfo::Execute(const TFontInfo& record, bool screenMode, const platform::Services& services,
-                         QWidget* owner) {
+void TfFontInfo::Execute(const TFontInfo& record, bool screenMode,
+                         const platform::Services& services, QWidget* owner) {
     TfFontInfo window(services, owner);
     if (owner != nullptr) {
         CentreOver(&window, owner);

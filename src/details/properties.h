@@ -23,8 +23,8 @@ public:
 
     // Shows the window for record, centred over owner, and returns when it was closed. A
     // screen font (screenMode) has no file, so only its "Metrics" page is shown.
-    static void Execute(const TFontInfo& record, bool screenMode, const platform::Services& services,
-                        QWidget* owner);
+    static void Execute(const TFontInfo& record, bool screenMode,
+                        const platform::Services& services, QWidget* owner);
 
     // Fills both pages from record and shows the first page that is visible.
     void ShowFont(const TFontInfo& record, bool screenMode);

@@ -10,8 +10,8 @@
 #include "fileops/paths.h"
 #include "fileops/temptarget.h"
 #include "platform/dialogs.h"
-#include "platform/filesystem.h"
 #include "platform/errorcodes.h"
+#include "platform/filesystem.h"
 
 namespace {
 

@@ -4,12 +4,11 @@
 #include "fileops/fileprogress.h"
 #include "fileops/fileutil.h"
 #include "fileops/paths.h"
+#include "platform/errorcodes.h"
 #include "platform/filesystem.h"
 #include "platform/trash.h"
-#include "platform/errorcodes.h"
 
 namespace {
-
 
 class DeleteDisplay {
 public:

@@ -16,10 +16,9 @@ constexpr int kNameAttempts = 100;
 std::string HiddenName(const std::string& target, int attempt) {
     static std::atomic<unsigned> serial{0};
     const std::string name = ExtractFileName(target);
-    return AddToPath(ContainingFolder(target), "." + name.substr(0, kMaxKeptNameBytes) + "." +
-                                                   std::to_string(::getpid()) + "-" +
-                                                   std::to_string(serial++) + "-" +
-                                                   std::to_string(attempt) + ".part");
+    return AddToPath(ContainingFolder(target),
+                     "." + name.substr(0, kMaxKeptNameBytes) + "." + std::to_string(::getpid()) +
+                         "-" + std::to_string(serial++) + "-" + std::to_string(attempt) + ".part");
 }
 
 }  // namespace
@@ -35,7 +34,8 @@ TTempTarget::~TTempTarget() {
 
 int TTempTarget::Create() {
     int result = platform::kErrorFileExists;
-    for (int attempt = 0; attempt < kNameAttempts && result == platform::kErrorFileExists; ++attempt) {
+    for (int attempt = 0; attempt < kNameAttempts && result == platform::kErrorFileExists;
+         ++attempt) {
         path_ = HiddenName(target_, attempt);
         // Only the owner may read the bytes until the source's permissions are given.
         result = files_.CreateNew(path_, 0600, handle_);

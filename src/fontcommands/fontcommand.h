@@ -16,8 +16,8 @@ struct Services;
 
 // What a font command works on and with, handed in by the main window.
 struct TFontCommandContext {
-    TFontList& fontList;                 // the master list
-    TFontList& viewList;                 // the list the preview shows, whose marks choose the fonts
+    TFontList& fontList;  // the master list
+    TFontList& viewList;  // the list the preview shows, whose marks choose the fonts
     // Font table, installed fonts, font change, trash; the program folder ("error.log",
     // "protect.lst", the default backup) and the user's Fonts folder (where fonts go).
     const platform::Services& services;
@@ -25,7 +25,7 @@ struct TFontCommandContext {
     platform::FileSystem& files;
     TCopyProgress* copyProgress = nullptr;  // null: no window
     TDeleteProgress* deleteProgress = nullptr;
-    QWidget* owner = nullptr;     // messages are centred on it
+    QWidget* owner = nullptr;  // messages are centred on it
 };
 
 // One font file a command works on, with the index of the first record that holds it in the

@@ -5,14 +5,11 @@
 #include "fileops/fileerrors.h"
 #include "fileops/paths.h"
 #include "platform/dialogs.h"
-#include "platform/filesystem.h"
 #include "platform/errorcodes.h"
+#include "platform/filesystem.h"
 #include "platform/services.h"
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 int TInstallFonts::Run(int focusedIndex) {
     if (context_.viewList.GetCount() == 0 || context_.fontList.Mode() != flmFolders) {

@@ -2,8 +2,8 @@
 
 #include "fileops/paths.h"
 #include "platform/collation.h"
-#include "platform/filesystem.h"
 #include "platform/errorcodes.h"
+#include "platform/filesystem.h"
 
 namespace {
 

@@ -3,18 +3,18 @@
 #include <cctype>
 
 #include "catalogue/fontlist.h"
-#include "fileops/paths.h"
 #include "fileops/operation.h"
+#include "fileops/paths.h"
 #include "platform/dialogs.h"
-#include "platform/filesystem.h"
 #include "platform/errorcodes.h"
+#include "platform/filesystem.h"
 
 namespace {
 
 constexpr const char* kCaption = "Rename";  // 710
 constexpr const char* kProcessRest = "Do you want to process the rest of files?";
 
-// The prompt names the extension the new name keeps: ".ttf", ".otf", ".ttc" or ".otc".
+// String 713; it names the extension the new name keeps: ".ttf", ".otf", ".ttc" or ".otc".
 std::string NameTaken(const std::string& extension) {
     std::string shown = extension.empty() ? std::string(".ttf") : extension;
     for (char& c : shown) {

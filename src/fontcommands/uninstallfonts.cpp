@@ -97,6 +97,7 @@ int TUninstallFonts::Run(int focusedIndex) {
         });
     }
     std::vector<bool> held;
+    held.reserve(chosen.size());
     for (const TCommandFile& file : chosen) {
         held.push_back(ReleaseFont(file.path));
     }
@@ -131,6 +132,7 @@ int TUninstallFonts::Run(int focusedIndex) {
 
 std::vector<int> TUninstallFonts::RemoveFiles(const std::vector<TCommandFile>& chosen) {
     std::vector<std::string> paths;
+    paths.reserve(chosen.size());
     for (const TCommandFile& file : chosen) {
         paths.push_back(file.path);
     }
@@ -174,7 +176,10 @@ void TUninstallFonts::BackupFileExists(TFileCopy&, const std::string&, std::stri
     const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
     for (int n = 1; n <= kMaxBackupNumber; ++n) {
-        const std::string candidate = AddToPath(folder, stem + std::to_string(n) + extension);
+        std::string numbered = stem;
+        numbered += std::to_string(n);
+        numbered += extension;
+        const std::string candidate = AddToPath(folder, numbered);
         platform::FileStatus status;
         if (context_.files.Status(candidate, status, false) == platform::kErrorFileNotFound) {
             target = candidate;

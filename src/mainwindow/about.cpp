@@ -111,8 +111,8 @@ void TfAbout::BuildBody() {
 
 void TfAbout::HomepageClick() {
     if (shell_ != nullptr) {
-        shell_->Execute(platform::FindHelpPage("help.html", programFolder_,
-                                               platform::ExecutableFolder()),
-                        "", "");
+        shell_->Execute(
+            platform::FindHelpPage("help.html", programFolder_, platform::ExecutableFolder()), "",
+            "");
     }
 }

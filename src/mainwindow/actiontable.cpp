@@ -25,7 +25,8 @@ QKeyCombination KeysOf(const char* text) {
     if (text == nullptr) {
         return QKeyCombination();
     }
-    const QKeyCombination keys = QKeySequence(QString::fromLatin1(text), QKeySequence::PortableText)[0];
+    const QKeyCombination keys =
+        QKeySequence(QString::fromLatin1(text), QKeySequence::PortableText)[0];
     return Normalized(keys.key(), keys.keyboardModifiers());
 }
 
@@ -114,7 +115,8 @@ void TActionTable::Add(QWidget& owner, std::size_t row) {
         group->addAction(item);
     }
     if (action.run) {
-        const auto signal = (action.flags & afToggle) != 0 ? &QAction::toggled : &QAction::triggered;
+        const auto signal =
+            (action.flags & afToggle) != 0 ? &QAction::toggled : &QAction::triggered;
         QObject::connect(item, signal, item, [run = action.run, item] { run(*item); });
     }
     owner.addAction(item);
@@ -124,7 +126,8 @@ void TActionTable::Add(QWidget& owner, std::size_t row) {
 void TActionTable::ApplyRules(TActionPlace place) {
     const TCommandState state = state_();
     for (std::size_t row = 0; row < actions_.size(); ++row) {
-        if (actions_[row].place == place && actions_[row].rule != nullptr && items_[row] != nullptr) {
+        if (actions_[row].place == place && actions_[row].rule != nullptr &&
+            items_[row] != nullptr) {
             Apply(*items_[row], actions_[row].rule(state));
         }
     }

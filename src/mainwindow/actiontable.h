@@ -34,11 +34,11 @@ enum class TActionPlace : std::uint8_t {
 
 // What the rules look at, taken each time they are applied.
 struct TCommandState {
-    int count = 0;                        // fonts in the list the view shows
-    TFontListMode viewMode = flmNone;     // that list's mode
-    TFontListMode masterMode = flmNone;   // the master list's mode
-    bool whole = true;                    // the view shows the whole master list
-    bool focusedMarked = false;           // the focused font is marked
+    int count = 0;                       // fonts in the list the view shows
+    TFontListMode viewMode = flmNone;    // that list's mode
+    TFontListMode masterMode = flmNone;  // the master list's mode
+    bool whole = true;                   // the view shows the whole master list
+    bool focusedMarked = false;          // the focused font is marked
     TSortType masterSort = stName;
     TSortType viewSort = stName;
     TFontStyles style = 0;

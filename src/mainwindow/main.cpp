@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,11 @@
 #include "platform/linux/fontconfiginstalledfonts.h"
 #include "platform/linux/freetypecharactermap.h"
 #include "platform/linux/freetypeoutlinemetrics.h"
+#include "platform/linux/pdfprinter.h"
 #include "platform/linux/posixfilesystem.h"
+#include "platform/linux/qtdialogs.h"
 #include "platform/linux/qtfonttable.h"
+#include "platform/linux/qtprinter.h"
 #include "platform/linux/qtshell.h"
 #include "platform/linux/qttrash.h"
 #include "platform/programfolder.h"
@@ -73,6 +77,25 @@ int ListMain(int argc, char** argv) {
     return RunListCommand(args, std::cout, std::cerr, services);
 }
 
+// `glyphwell print` and `glyphwell export`: argv[1] names the command. The window system's
+// font database runs offscreen without a display.
+int SheetMain(int argc, char** argv) {
+    UseOffscreenWithoutDisplay();
+    QGuiApplication app(argc, argv);
+    platform::QtFontTable fontTable;
+    platform::FontconfigInstalledFonts installedFonts;
+    platform::Services services;
+    services.fontTable = &fontTable;
+    services.installedFonts = &installedFonts;
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    const std::string executableFolder = platform::ExecutableFolder();
+    if (std::string(argv[1]) == "print") {
+        platform::PdfPrinter printer;
+        return RunPrintCommand(args, std::cout, std::cerr, services, printer, executableFolder);
+    }
+    return RunExportCommand(args, std::cerr, services, executableFolder);
+}
+
 int ViewerMain(int argc, char** argv) {
     const TViewerArguments options = ParseViewerArguments({argv + 1, argv + argc});
     if (!options.valid) {
@@ -107,7 +130,9 @@ int ViewerMain(int argc, char** argv) {
     services.characterMap = &characterMap;
     services.fileSystem = &fileSystem;
     services.processEvents = [] { QCoreApplication::processEvents(); };
-    AppDialogs dialogs;
+    services.newPrinter = [] { return std::make_unique<platform::QtPrinter>(); };
+    platform::QtDialogs desktopDialogs;
+    AppDialogs dialogs(desktopDialogs);
     platform::SetDialogs(&dialogs);
 
     TMainForm mainForm(services);
@@ -139,7 +164,7 @@ int main(int argc, char** argv) {
         return ListMain(argc, argv);
     }
     if (argc >= 2 && IsSheetCommand(argv[1])) {
-        return SheetCommandMain(argc, argv, platform::ExecutableFolder());
+        return SheetMain(argc, argv);
     }
     return ViewerMain(argc, argv);
 }

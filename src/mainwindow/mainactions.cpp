@@ -173,6 +173,8 @@ std::vector<TAction> TMainForm::Actions() {
     using A = TAction;
     // The whole context menu follows the list, its lines too.
     const TAction ListLine = Separator(P::ListMenu).Rule(Filled);
+    // One entry a line or a few, as the menus read; the formatter would scatter them.
+    // clang-format off
     return {
         A(P::FontMenu, "InstallFont1", "&Install Font")
             .Keys("Alt+I").Rule(FilledFolders).Run(install),
@@ -372,6 +374,7 @@ std::vector<TAction> TMainForm::Actions() {
         A(P::CommandBar, "tbDelete", "Delete")
             .Icon("delete").Tag(1).Rule(DeleteButton).Run(remove),
     };
+    // clang-format on
 }
 
 TCommandState TMainForm::CommandState() {
@@ -382,7 +385,8 @@ TCommandState TMainForm::CommandState() {
     state.viewMode = view.Mode();
     state.masterMode = fontList_->Mode();
     state.whole = fontList_->GetCount() == view.GetCount();
-    state.focusedMarked = focused >= 0 && focused < view.GetCount() && view.GetItems(focused).Selected();
+    state.focusedMarked =
+        focused >= 0 && focused < view.GetCount() && view.GetItems(focused).Selected();
     state.masterSort = fontList_->SortType();
     state.viewSort = view.SortType();
     state.style = FontView->FontStyle();
@@ -397,9 +401,10 @@ void TMainForm::BuildMenus() {
         const char* name;
         const char* caption;
         int tag;
-    } menus[] = {{P::FontMenu, "N1", "&Font", 0},          {P::EditMenu, "Edit1", "&Edit", 0},
-                   {P::ViewMenu, "View1", "&View", 0},       {P::FavoritesMenu, "Favorites1", "Favorites", 0},
-                   {P::ToolsMenu, "Tools1", "T&ools", 0},    {P::HelpMenu, "Help1", "&Help", 1}};
+    } menus[] = {
+        {P::FontMenu, "N1", "&Font", 0},       {P::EditMenu, "Edit1", "&Edit", 0},
+        {P::ViewMenu, "View1", "&View", 0},    {P::FavoritesMenu, "Favorites1", "Favorites", 0},
+        {P::ToolsMenu, "Tools1", "T&ools", 0}, {P::HelpMenu, "Help1", "&Help", 1}};
     for (const auto& entry : menus) {
         QMenu* menu = menuBar()->addMenu(entry.caption);
         menu->setObjectName(entry.name);

@@ -58,7 +58,7 @@ void AnswerDrag(QDropEvent& event, bool useful) {
 }  // namespace
 
 void TMainForm::OpenPaths(const std::vector<std::string>& paths) {
-    ShowRequest(MakeOpenRequest(paths));
+    ShowRequest(MakeOpenRequest(paths, fontList_->FileTypes()));
 }
 
 void TMainForm::ShowRequest(const TOpenRequest& request) {
@@ -104,11 +104,13 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TMainForm::dragMoveEvent(QDragMoveEvent* event) {
     // Ctrl may be pressed or let go while the drag moves over the window.
-    AnswerDrag(*event, HasUse(*event, MakeOpenRequest(DraggedPaths(event->mimeData()))));
+    AnswerDrag(*event, HasUse(*event, MakeOpenRequest(DraggedPaths(event->mimeData()),
+                                                      fontList_->FileTypes())));
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
-    const TOpenRequest request = MakeOpenRequest(DraggedPaths(event->mimeData()));
+    const TOpenRequest request =
+        MakeOpenRequest(DraggedPaths(event->mimeData()), fontList_->FileTypes());
     AnswerDrag(*event, HasUse(*event, request));
     if (!event->isAccepted()) {
         return;

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "controls/menuimagelist.h"
 #include "controls/waitcursor.h"
 #include "favorites/favoritelookup.h"
 #include "favorites/fontfavorites.h"
 #include "favorites/ui/favoritespane.h"
-#include "controls/menuimagelist.h"
 #include "favorites/ui/fontdrag.h"
 #include "mainwindow/mainform.h"
 #include "platform/dialogs.h"

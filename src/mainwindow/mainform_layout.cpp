@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "controls/shading.h"
-#include "controls/xpanel.h"
 #include "controls/xlabel.h"
+#include "controls/xpanel.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/mainstatusbar.h"
 #include "mainwindow/samplebar.h"

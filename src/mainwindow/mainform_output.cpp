@@ -8,19 +8,19 @@
 #include "output/ui/printdlg.h"
 #include "output/ui/settext.h"
 #include "platform/dialogs.h"
-#include "platform/linux/qtprinter.h"
+#include "platform/printer.h"
 #include "preview/xfontlistview.h"
 
 platform::Printer& TMainForm::MainPrinter() {
     if (printer_ == nullptr) {
-        printer_ = std::make_unique<platform::QtPrinter>();
+        printer_ = services_.newPrinter();
     }
     return *printer_;
 }
 
 void TMainForm::PrintCommand() {
-    const TfPrint::Source source{FontView->Items(), FontView->Text(),
-                                 pnSample->FontSizeText(), FontView->ShowFullPath()};
+    const TfPrint::Source source{FontView->Items(), FontView->Text(), pnSample->FontSizeText(),
+                                 FontView->ShowFullPath()};
     TfPrint::PrintFonts(source, MainPrinter(),
                         TOutputEnv{services_, platform::CurrentDialogs(), SettingsFile()}, this);
 }

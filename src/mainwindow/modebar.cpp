@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 

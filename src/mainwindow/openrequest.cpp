@@ -29,13 +29,9 @@ void AddFolderOnce(std::vector<std::string>& folders, const std::string& folder)
     }
 }
 
-bool IsFontFileName(const std::string& path) {
-    return HasExtensionI(path, ".ttf") || HasExtensionI(path, ".ttc");
-}
-
 }  // namespace
 
-TOpenRequest MakeOpenRequest(const std::vector<std::string>& paths) {
+TOpenRequest MakeOpenRequest(const std::vector<std::string>& paths, const TFontFileTypes& types) {
     TOpenRequest request;
     for (const std::string& given : paths) {
         const std::string path = given.empty() ? std::string() : Absolute(given);
@@ -44,7 +40,7 @@ TOpenRequest MakeOpenRequest(const std::vector<std::string>& paths) {
         }
         if (DirExists(path)) {
             AddFolderOnce(request.folders, path);
-        } else if (IsFontFileName(path) && FileExists(path)) {
+        } else if (types.FromInstalled(path) && FileExists(path)) {
             AddFolderOnce(request.folders, ContainingFolder(path));
             if (std::find(request.fontFiles.begin(), request.fontFiles.end(), path) ==
                 request.fontFiles.end()) {

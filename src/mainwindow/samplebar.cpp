@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "controls/colorbox.h"
+#include "controls/xpcombobox.h"
 #include "platform/dialogs.h"
 #include "preview/xfontlistview.h"
 
@@ -52,7 +53,7 @@ TSampleBar::TSampleBar(TXFontListView& view, platform::Dialogs& dialogs, QWidget
       view_(view),
       dialogs_(dialogs),
       lbText_(new QLabel("&Text :", this)),
-      cbString_(new QComboBox(this)) {
+      cbString_(new TXPComboBox(this)) {
     setObjectName("pnSample");
     setFixedHeight(kSampleBarHeight);
     auto* row = RowLayout(this);
@@ -81,7 +82,7 @@ TSampleBar::TSampleBar(TXFontListView& view, platform::Dialogs& dialogs, QWidget
     pnStyle->setFixedWidth(kStylePanelWidth);
     auto* styleRow = RowLayout(pnStyle);
     styleRow->addWidget(BuildStyleButtons());
-    cbFontSize_ = new QComboBox(pnStyle);
+    cbFontSize_ = new TXPComboBox(pnStyle);
     cbFontSize_->setObjectName("cbFontSize");
     cbFontSize_->setEditable(true);
     cbFontSize_->setInsertPolicy(QComboBox::NoInsert);
@@ -198,6 +199,7 @@ std::string TSampleBar::FontSizeText() const {
 
 std::vector<std::string> TSampleBar::History() const {
     std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(cbString_->count()));
     for (int i = 0; i < cbString_->count(); ++i) {
         texts.push_back(cbString_->itemText(i).toUtf8().toStdString());
     }

@@ -13,8 +13,8 @@
 
 #include "controls/imagelist.h"
 #include "controls/xpbutton.h"
-#include "fileops/paths.h"
 #include "controls/xpgauge.h"
+#include "fileops/paths.h"
 #include "platform/uifont.h"
 
 namespace {

@@ -1,22 +1,18 @@
 #include "output/printcommand.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <cstdlib>
 #include <exception>
-#include <iostream>
 #include <optional>
+#include <ostream>
 
 #include "catalogue/fontlist.h"
+#include "catalogue/viewersettings.h"
 #include "output/exportpicture.h"
 #include "output/printlayout.h"
 #include "output/printsettings.h"
 #include "output/sheetoptions.h"
 #include "output/sheettext.h"
 #include "platform/inifile.h"
-#include "platform/linux/fontconfiginstalledfonts.h"
-#include "platform/linux/pdfprinter.h"
-#include "platform/linux/qtfonttable.h"
 #include "platform/programfolder.h"
 #include "render/samplefontcache.h"
 
@@ -58,6 +54,27 @@ platform::Services ListServices(const platform::Services& services, const std::s
     return quiet;
 }
 
+// The fonts of the command line with the program folder they were loaded for. The services
+// the list holds on to live as long as the list.
+class TSheetFonts {
+public:
+    TSheetFonts(const TSheetOptions& options, const platform::Services& services,
+                const std::string& executableFolder, std::ostream& err)
+        : folder_(platform::ChooseProgramFolder(options.home, executableFolder)),
+          services_(ListServices(services, folder_)),
+          fonts_(true, &services_) {
+        LoadFonts(options, fonts_, folder_, err);
+    }
+
+    const std::string& Folder() const { return folder_; }
+    TFontList& Fonts() { return fonts_; }
+
+private:
+    const std::string folder_;
+    const platform::Services services_;
+    TFontList fonts_;
+};
+
 TPrintInfo SheetInfo(const TSheetOptions& options, const TPrintSettings& settings,
                      const platform::PrinterPage& page) {
     TPrintInfo info;
@@ -82,20 +99,18 @@ TPrintInfo SheetInfo(const TSheetOptions& options, const TPrintSettings& setting
 }  // namespace
 
 int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const platform::Services& services, const std::string& executableFolder) {
+                    const platform::Services& services, platform::Printer& printer,
+                    const std::string& executableFolder) {
     const std::optional<TSheetOptions> options =
         TSheetOptions::Parse(TSheetOptions::Kind::Print, args);
     if (!options) {
         err << kUsage;
         return kExitBadArguments;
     }
-    const std::string folder = platform::ChooseProgramFolder(options->home, executableFolder);
-    const platform::Services listServices = ListServices(services, folder);
-    TFontList fonts(true, &listServices);
-    LoadFonts(*options, fonts, folder, err);
+    TSheetFonts sheet(*options, services, executableFolder, err);
+    TFontList& fonts = sheet.Fonts();
     const TPrintSettings settings =
-        TPrintSettings::Read(platform::IniFile(folder + "glyphwell.ini"));
-    platform::PdfPrinter printer;
+        TPrintSettings::Read(platform::IniFile(sheet.Folder() + kSettingsFileName));
     TPrintInfo info = SheetInfo(*options, settings, printer.Page());
     CalcPrintLayout(printer.Canvas(), fonts, info);
     if (info.PageCount == 0) {
@@ -127,11 +142,8 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& err,
         err << kUsage;
         return kExitBadArguments;
     }
-    const std::string folder = platform::ChooseProgramFolder(options->home, executableFolder);
-    const platform::Services listServices = ListServices(services, folder);
-    TFontList fonts(true, &listServices);
-    LoadFonts(*options, fonts, folder, err);
-    const std::vector<std::string> names = TExportPicture::ChosenFonts(fonts, true);
+    TSheetFonts sheet(*options, services, executableFolder, err);
+    const std::vector<std::string> names = TExportPicture::ChosenFonts(sheet.Fonts(), true);
     if (names.empty() || options->text.empty()) {
         err << "Nothing to export: there are no fonts, or the sample text is empty.\n";
         return kExitNotWritten;
@@ -160,23 +172,4 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& err,
 
 bool IsSheetCommand(const std::string& word) {
     return word == "print" || word == "export";
-}
-
-int SheetCommandMain(int argc, char** argv, const std::string& executableFolder) {
-    const bool display =
-        std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
-    if (!display && std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    platform::QtFontTable fontTable;
-    platform::FontconfigInstalledFonts installedFonts;
-    platform::Services services;
-    services.fontTable = &fontTable;
-    services.installedFonts = &installedFonts;
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    if (std::string(argv[1]) == "print") {
-        return RunPrintCommand(args, std::cout, std::cerr, services, executableFolder);
-    }
-    return RunExportCommand(args, std::cerr, services, executableFolder);
 }

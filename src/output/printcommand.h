@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/printer.h"
 #include "platform/services.h"
 
 // `glyphwell print` and `glyphwell export`: the sample sheet and the export picture without
@@ -12,10 +13,11 @@
 // executableFolder is where the program folder is when --home does not say.
 // Exit codes: 0 written, 2 bad arguments, 1 the file could not be written (the reason on err).
 
-// Writes the sheet as a PDF file with the stored "Print" margins and colours and prints its
-// page count on out.
+// Writes the sheet with printer (a PDF printer: the file named in args) with the stored
+// "Print" margins and colours and prints its page count on out.
 int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const platform::Services& services, const std::string& executableFolder);
+                    const platform::Services& services, platform::Printer& printer,
+                    const std::string& executableFolder);
 
 // Writes the picture of every listed font as a PNG or BMP file.
 int RunExportCommand(const std::vector<std::string>& args, std::ostream& err,
@@ -23,7 +25,3 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& err,
 
 // True for the words that name these commands.
 bool IsSheetCommand(const std::string& word);
-
-// The whole process of one of the commands: argv[1] names it. It starts the window system's
-// font database (offscreen without a display) and the services the font list needs.
-int SheetCommandMain(int argc, char** argv, const std::string& executableFolder);

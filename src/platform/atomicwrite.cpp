@@ -115,8 +115,8 @@ int CreateTemporary(const std::filesystem::path& target, bool replacing, std::st
     static unsigned counter = 0;
     const mode_t mode = replacing ? 0600 : 0666;
     for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
-        name = target.string() + ".tmp" + std::to_string(::getpid()) + "-" +
-               std::to_string(++counter);
+        name =
+            target.string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -143,7 +143,8 @@ bool WriteTemporary(int fd, std::string_view content, const std::optional<struct
 
 // The rename itself reaches the disk only with its folder.
 void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);

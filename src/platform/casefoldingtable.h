@@ -5,6 +5,8 @@
 
 namespace platform {
 
+// One range a line, as generated.
+// clang-format off
 inline constexpr CaseFoldRange kCaseFoldRanges[] = {
     {0x00041, 0x0005A, 32, 1},
     {0x000B5, 0x000B5, 775, 1},
@@ -209,5 +211,6 @@ inline constexpr CaseFoldRange kCaseFoldRanges[] = {
     {0x16E40, 0x16E5F, 32, 1},
     {0x1E900, 0x1E921, 34, 1},
 };
+// clang-format on
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/events.h"
@@ -17,6 +19,7 @@ class OutlineMetricsSource;
 class FontFileLookup;
 class CharacterMap;
 class FileSystem;
+class Printer;
 
 // The services of the operating system and the facts of this run, built once in main() (or
 // by a test) and handed down explicitly to what needs them. Pointers are not owned; any may
@@ -34,6 +37,9 @@ struct Services {
     // The file calls of the font commands (copy, move, delete, rename).
     FileSystem* fileSystem = nullptr;
     ProcessEvents processEvents;
+    // Makes the printer the main window prints with, on first use: setting up the desktop's
+    // printers takes long enough that a window which never prints should not pay for it.
+    std::function<std::unique_ptr<Printer>()> newPrinter;
     // "glyphwell.ini", "installed.fav", "error.log", "protect.lst", the backup folder and the
     // help pages live here (see ChooseProgramFolder); ends in '/'. Empty: nothing is kept.
     std::string programFolder;

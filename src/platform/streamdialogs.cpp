@@ -28,8 +28,7 @@ int StreamDialogs::InputString(const std::string& /*caption*/, const std::string
 }
 
 std::string StreamDialogs::BrowseForFolder(const std::string& /*title*/,
-                                           const std::string& /*startFolder*/,
-                                           QWidget* /*owner*/) {
+                                           const std::string& /*startFolder*/, QWidget* /*owner*/) {
     return {};
 }
 
@@ -37,8 +36,7 @@ bool StreamDialogs::ChooseColor(std::uint32_t& /*color*/, QWidget* /*owner*/) {
     return false;
 }
 
-std::string StreamDialogs::SaveFileName(const std::string& /*title*/,
-                                        const std::string& /*filter*/,
+std::string StreamDialogs::SaveFileName(const std::string& /*title*/, const std::string& /*filter*/,
                                         const std::string& /*initialPath*/, QWidget* /*owner*/) {
     return {};
 }

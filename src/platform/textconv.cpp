@@ -47,6 +47,8 @@ public:
     Cp949Converter(const Cp949Converter&) = delete;
     Cp949Converter& operator=(const Cp949Converter&) = delete;
 
+    // iconv_open says it failed with the descriptor (iconv_t)-1.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
     std::string Convert(const std::string& bytes) {

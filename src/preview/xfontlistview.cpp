@@ -12,10 +12,10 @@
 #include <algorithm>
 
 #include "platform/colorref.h"
+#include "platform/uifont.h"
 #include "preview/quicksearch.h"
 #include "render/rowpainter.h"
 #include "render/samplefontcache.h"
-#include "platform/uifont.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-
 QFont FaceFont(const platform::ResolvedFace& face) {
     QFont font;
     // setFamilies, not the family constructor: a name holding a comma must not be split into

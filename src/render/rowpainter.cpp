@@ -17,6 +17,9 @@ constexpr double kBandDelta[] = {-0.06, -0.18, -0.25};  // other rows, focused, 
 constexpr double kShadowDelta = -0.009;
 constexpr double kInfoDelta = -0.7;
 constexpr int kTextFlags = Qt::AlignVCenter | Qt::TextSingleLine;
+// Where the name starts, and the least room kept between its end and the file information.
+constexpr int kNameLeft = 8;
+constexpr int kInfoGap = 12;
 
 // Buffers match the screen's pixel density, so bands and plain text stay sharp on
 // high-density screens; they are reused while the size stays the same.
@@ -42,6 +45,7 @@ TRowPainter::TRowPainter(TSampleFontCache& fonts, const platform::Services& serv
     : fonts_(fonts),
       services_(services),
       nameFont_(platform::UiFont(QStringLiteral("Tahoma"), 8, true)),
+      nameMetrics_(nameFont_),
       infoFont_(platform::UiFont(QStringLiteral("MS Sans Serif"), 8)) {}
 
 void TRowPainter::Begin(const RowPaintSettings& settings) {
@@ -62,7 +66,8 @@ void TRowPainter::ForgetRendered() {
 void TRowPainter::Draw(QPainter& painter, const TFontInfo& record, int y, bool focused,
                        bool erase) {
     if (erase) {
-        painter.fillRect(0, y, settings_.width, settings_.itemHeight, ColorFromRef(settings_.color));
+        painter.fillRect(0, y, settings_.width, settings_.itemHeight,
+                         ColorFromRef(settings_.color));
     }
     const BandKind kind = !focused ? kPlainBand : (settings_.hasFocus ? kActiveBand : kFocusedBand);
     DrawBand(painter, y, kind);
@@ -134,7 +139,7 @@ void TRowPainter::DrawName(QPainter& painter, const TFontInfo& record, int y, bo
     }
     painter.setFont(nameFont_);
     painter.setPen(ColorFromRef(color));
-    const QRect box(8, y + 1, settings_.width - 1 - 8, settings_.headerHeight - 1);
+    const QRect box(kNameLeft, y + 1, settings_.width - 1 - kNameLeft, settings_.headerHeight - 1);
     painter.drawText(box, kTextFlags | Qt::AlignLeft, QString::fromUtf8(record.FullName()));
 }
 
@@ -143,10 +148,25 @@ void TRowPainter::DrawFileInfo(QPainter& painter, const TFontInfo& record, int y
     if (!settings_.showFileInfo || record.FileName().empty()) {
         return;
     }
-    const QString text = FileInfoText(record, settings_.showFullPath);
     painter.setFont(infoFont_);
-    painter.setPen(ColorFromRef(focused ? settings_.color : ShadeColor(settings_.color, kInfoDelta)));
-    const int left = settings_.width - painter.fontMetrics().horizontalAdvance(text) - 10;
+    // In a narrow window the information gives way to the name: it loses its middle (the
+    // start of the folder and the file name with its size stay) instead of covering the name.
+    const int nameRight =
+        kNameLeft + nameMetrics_.horizontalAdvance(QString::fromUtf8(record.FullName()));
+    const int room = settings_.width - 10 - nameRight - kInfoGap;
+    const QFontMetrics metrics = painter.fontMetrics();
+    QString text = FileInfoText(record, settings_.showFullPath);
+    int width = metrics.horizontalAdvance(text);
+    if (width > room) {
+        text = metrics.elidedText(text, Qt::ElideMiddle, std::max(room, 0));
+        if (text.isEmpty()) {
+            return;
+        }
+        width = metrics.horizontalAdvance(text);
+    }
+    painter.setPen(
+        ColorFromRef(focused ? settings_.color : ShadeColor(settings_.color, kInfoDelta)));
+    const int left = settings_.width - width - 10;
     const QRect box(left, y + 1, settings_.width - 1 - left, settings_.headerHeight - 1);
     painter.drawText(box, kTextFlags | Qt::AlignLeft, text);
 }

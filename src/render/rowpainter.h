@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -79,6 +80,7 @@ private:
     QImage rowImage_;
     RowPaintSettings settings_;
     QFont nameFont_;
+    QFontMetrics nameMetrics_;  // of nameFont_, to keep the file information clear of the name
     QFont infoFont_;
     std::array<std::array<std::uint32_t, kShadowLines + 1>, kBandKinds> bandShades_{};
 };

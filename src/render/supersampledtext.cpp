@@ -201,7 +201,7 @@ TSupersampledText::Mask TSupersampledText::Reduce(int columns, int rows) const {
             const std::uint8_t* source =
                 large_.data() + static_cast<std::size_t>(row * kScale + sub) * width_;
             for (int column = 0; column < columns; ++column) {
-                const std::uint8_t* block = source + column * kScale;
+                const std::uint8_t* block = source + static_cast<std::size_t>(column) * kScale;
                 sums[column] += block[0] + block[1] + block[2] + block[3];
             }
         }

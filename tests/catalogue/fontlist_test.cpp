@@ -23,12 +23,7 @@
 namespace {
 
 using testsupport::CollectionBuilder;
-using testsupport::kLangEnglish;
 using testsupport::TrueTypeBuilder;
-
-TrueTypeBuilder Font(const std::string& family, const std::string& style = "Regular") {
-    return TrueTypeBuilder().AllNames(kLangEnglish, family, style);
-}
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -59,14 +54,6 @@ protected:
         };
         list->OnLoadEnd = [this](TFontList&) { ++ends; };
         return list;
-    }
-
-    static std::vector<std::string> FullNames(TFontList& list) {
-        std::vector<std::string> names;
-        for (int i = 0; i < list.GetCount(); ++i) {
-            names.push_back(list.GetItems(i).FullName());
-        }
-        return names;
     }
 
     // Three good fonts in two levels, one without usable names, one the font table rejects,

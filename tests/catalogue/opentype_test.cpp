@@ -20,12 +20,7 @@
 namespace {
 
 using testsupport::CollectionBuilder;
-using testsupport::kLangEnglish;
 using testsupport::TrueTypeBuilder;
-
-TrueTypeBuilder Font(const std::string& family, const std::string& style = "Regular") {
-    return TrueTypeBuilder().AllNames(kLangEnglish, family, style);
-}
 
 // A font with PostScript outlines: version tag "OTTO" and a `CFF ` table.
 std::string PostScriptFont(const std::string& family) {
@@ -58,14 +53,6 @@ protected:
             progress.push_back(info);
         };
         return list;
-    }
-
-    static std::vector<std::string> FullNames(const TFontList& list) {
-        std::vector<std::string> names;
-        for (int i = 0; i < list.GetCount(); ++i) {
-            names.push_back(list.GetItems(i).FullName());
-        }
-        return names;
     }
 
     // One file of each kind, and files no option makes a font.
@@ -121,9 +108,12 @@ TEST_F(OpenTypeTest, CollectionFacesKeepTheirOffsetsAndOneFontTableEntry) {
     EXPECT_NE(list->GetItems(0).FaceOffset(), list->GetItems(1).FaceOffset());
     EXPECT_EQ(table.Adds(), std::vector<std::string>{path});
     EXPECT_EQ(progress, std::vector<std::string>{"d.otc"});
-    // Leaving folder mode releases the file once.
+    // The file stays in the font table while a face of it is listed, and leaves it once.
+    list->Delete(0);
+    EXPECT_TRUE(table.IsAdded(path));
     list->SetMode(flmInstalled);
     EXPECT_EQ(table.AddedFileCount(), 0);
+    EXPECT_EQ(table.Removes(), std::vector<std::string>{path});
 }
 
 TEST_F(OpenTypeTest, UnusableFolderCollectionsAreLoggedAsOneFile) {

@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <functional>
 
-
 namespace {
 
 // Runs action on the prompt once its modal loop is running.

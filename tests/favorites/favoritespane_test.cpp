@@ -351,6 +351,29 @@ TEST_F(FavoritesPaneTest, RowsAreDrawnInTheirColoursAndTheDropTargetGroupInOrang
     EXPECT_EQ(pane->DropTarget(), -1);
 }
 
+TEST_F(FavoritesPaneTest, AFontNameWiderThanThePaneEndsInAnEllipsisInsideItsRow) {
+    const std::string wide(60, 'M');
+    WriteFav({"[Wide]", Entry(wide, "wide.ttf")});
+    AddRecord(wide, "wide.ttf");
+    MakePane();
+    pane->ExpandGroup(0);
+    pane->lbFav->clearFocus();
+    const QImage image = Grab();
+    const QRect row = pane->lbFav->visualRect(pane->lbFav->model()->index(1, 0));
+    ASSERT_LT(row.width(), 400);
+    // Cut text would run to the row's right edge; the shortened one stops short of it.
+    int inkRight = 0;
+    for (int y = row.top() + 1; y < row.bottom(); ++y) {
+        for (int x = row.left() + 30; x <= row.right(); ++x) {
+            if (image.pixelColor(x, y).lightness() < 160) {
+                inkRight = std::max(inkRight, x);
+            }
+        }
+    }
+    EXPECT_GT(inkRight, row.right() - 40);
+    EXPECT_LT(inkRight, row.right() - 2);
+}
+
 TEST_F(FavoritesPaneTest, DropsAreTakenOnlyFromTheFontListViewWithInstalledFonts) {
     WriteThreeGroups();
     AddRecord("Impact", "impact.ttf");

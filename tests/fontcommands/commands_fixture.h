@@ -123,11 +123,6 @@ protected:
     TFontList master{true, &services};
     TFontList view{false, &services};
     testsupport::FileCensus census;
-    TFontCommandContext context{master,
-                                view,
-                                services,
-                                dialogs,
-                                files,
-                                &copyProgress,
-                                &deleteProgress};
+    TFontCommandContext context{master, view,          services,       dialogs,
+                                files,  &copyProgress, &deleteProgress};
 };

@@ -150,13 +150,7 @@ TEST_F(RenameTest, OtherFailuresGiveTheFileUpWithoutAPrompt) {
 TEST_F(RenameTest, OnFileSystemsWithoutTheNoReplaceFlagATakenNameStillPrompts) {
     platform::PosixFileSystem linkOnly([](const char*, const char*) { return errno = EINVAL, -1; });
     fakes::FaultyFileSystem wrapped(linkOnly);
-    TFontCommandContext withLinks{master,
-                                  view,
-                                  services,
-                                  dialogs,
-                                  wrapped,
-                                  nullptr,
-                                  nullptr};
+    TFontCommandContext withLinks{master, view, services, dialogs, wrapped, nullptr, nullptr};
     sandbox.WriteFile("folder/Foo Regular.ttf", "taken");
     dialogs.QueueResult(platform::IdYes);
     dialogs.QueueText(platform::IdOk, "Foo Three");

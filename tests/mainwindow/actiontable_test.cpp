@@ -34,9 +34,8 @@ std::string Listed(const QWidget& owner) {
     return line + "\n";
 }
 
-const char* const kMenus[] = {"N1",         "Edit1",          "View1",
-                              "Favorites1", "Tools1",         "Help1",
-                              "PopupMenu1", "FoldersContext", "SampleTextContext"};
+const char* const kMenus[] = {"N1",    "Edit1",      "View1",          "Favorites1",       "Tools1",
+                              "Help1", "PopupMenu1", "FoldersContext", "SampleTextContext"};
 const char* const kToolBars[] = {"ToolBar1", "ToolBar2", "ToolBar4"};
 
 class ActionTableTest : public MainFormTest {
@@ -120,6 +119,8 @@ TEST_F(ActionTableTest, MenuBarCaptionsAndShortcutsAreTheFixedOnes) {
               "Print|Favorites[]|Charmap|Properties|Install|Delete|");
 }
 
+// One menu a line, as the user reads them.
+// clang-format off
 TEST_F(ActionTableTest, EveryMenuFollowsItsRulesInEachView) {
     InstallFonts({"Alpha", "Beta"});
     OpenOnTwoInstalledFonts();
@@ -216,6 +217,7 @@ TEST_F(ActionTableTest, EveryMenuFollowsItsRulesInEachView) {
         "ToolBar2: tbFavorites(x)\n"
         "ToolBar4: tbCharmap tbProperties - tbInstall(off) tbDelete#1\n");
 }
+// clang-format on
 
 // Each shortcut shown after a tab runs its own item and nothing else, on two installed fonts
 // where the "&Font" rules leave "&Install Font" and "&Delete Font" and the "T&ools" rules

@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "controls/ximagelabel.h"
-#include "platform/linux/posixfilesystem.h"
 #include "mainwindow/mainformfixture.h"
 #include "mainwindow/openrequest.h"
 #include "mainwindow/viewerarguments.h"
+#include "platform/linux/posixfilesystem.h"
 
 namespace {
 
@@ -49,6 +49,16 @@ TEST(OpenRequest, FontFilesGiveTheirFoldersAndOtherFilesNothing) {
     fs::current_path(before);
     EXPECT_EQ(request.folders, (Paths{sandbox.Path() + "/one", sandbox.Path() + "/three"}));
     EXPECT_EQ(request.fontFiles, (Paths{a, b}));
+}
+
+TEST(OpenRequest, OpenTypeFilesAreFontsOnlyWithTheOpenTypeOption) {
+    Sandbox sandbox;
+    const std::string otf = sandbox.WriteFile("one/A.otf", "a");
+    const std::string otc = sandbox.WriteFile("two/B.OTC", "b");
+    EXPECT_TRUE(MakeOpenRequest({otf, otc}).folders.empty());
+    const TOpenRequest request = MakeOpenRequest({otf, otc}, TFontFileTypes(true));
+    EXPECT_EQ(request.folders, (Paths{sandbox.Path() + "/one", sandbox.Path() + "/two"}));
+    EXPECT_EQ(request.fontFiles, (Paths{otf, otc}));
 }
 
 class FileManagerTest : public MainFormTest {

@@ -16,11 +16,11 @@ class LookTest : public MainFormTest {};
 
 TEST_F(LookTest, CommandItemsCarryTheirMenuPicturesAndMarkedItemsNone) {
     Open();
-    for (const char* name : {"Charmap1", "Find1", "InstallFont1", "Print1", "Properties1",
-                             "UninstallFont1", "DeleteFont1", "Refresh1", "AddtoFavorites1",
-                             "Contents1", "RenameFontFiles1", "OpenExplorer1", "Charmap2",
-                             "InstallFont2", "UninstallFont2", "DeleteFont2", "AddtoFavorites2",
-                             "Properties2"}) {
+    for (const char* name :
+         {"Charmap1", "Find1", "InstallFont1", "Print1", "Properties1", "UninstallFont1",
+          "DeleteFont1", "Refresh1", "AddtoFavorites1", "Contents1", "RenameFontFiles1",
+          "OpenExplorer1", "Charmap2", "InstallFont2", "UninstallFont2", "DeleteFont2",
+          "AddtoFavorites2", "Properties2"}) {
         ASSERT_NE(Action(name), nullptr) << name;
         EXPECT_FALSE(Action(name)->icon().isNull()) << name;
     }

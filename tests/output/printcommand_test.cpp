@@ -9,6 +9,7 @@
 #include "fakes/fakefonttable.h"
 #include "fakes/fakeinstalledfonts.h"
 #include "platform/inifile.h"
+#include "platform/linux/pdfprinter.h"
 #include "support/drawablefontbuilder.h"
 #include "support/sandbox.h"
 
@@ -32,7 +33,9 @@ protected:
         args.insert(args.begin(), {"--home", sandbox.HomeFolder()});
         out.str("");
         err.str("");
-        return RunPrintCommand(args, out, err, services, sandbox.HomeFolder());
+        // A printer of its own per run, as the program has one per process.
+        platform::PdfPrinter printer;
+        return RunPrintCommand(args, out, err, services, printer, sandbox.HomeFolder());
     }
 
     int Export(std::vector<std::string> args) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include <QDir>
 #include <QFile>

@@ -103,7 +103,8 @@ TEST_F(QtFontTableTest, FamiliesAreNamedOnceWithoutFoundry) {
     std::set<std::string> folded;
     for (const std::string& family : table.Families()) {
         EXPECT_FALSE(!family.empty() && family.back() == ']') << family;
-        EXPECT_TRUE(folded.insert(QString::fromStdString(family).toCaseFolded().toStdString()).second)
+        EXPECT_TRUE(
+            folded.insert(QString::fromStdString(family).toCaseFolded().toStdString()).second)
             << family;
     }
     EXPECT_FALSE(folded.empty());

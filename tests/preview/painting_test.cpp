@@ -217,6 +217,40 @@ TEST_F(Painting, ScreenFontsShowNoFileInformation) {
     EXPECT_EQ(ColoursIn(Pixels(), infoArea.translated(0, ih)).size(), 1);
 }
 
+TEST_F(Painting, FileInformationGivesWayToTheNameInANarrowWindow) {
+    Sandbox sandbox;
+    const std::string path = sandbox.WriteFile(
+        "fonts/a/folder/with/a/rather/long/name/for/a/narrow/window/tiny.ttf", "");
+    ASSERT_TRUE(testsupport::TrueTypeBuilder()
+                    .Name(testsupport::kLangEnglish, 4, "Tiny Sans Condensed Bold")
+                    .Write(path));
+    auto record = std::make_unique<TFontInfo>();
+    record->SetFileName(path);
+    view->Items().Add(std::move(record));
+    view->SetShowFullPath(true);
+    for (const int width : {300, 200}) {
+        view->resize(width, 300);
+        const QImage withInfo = Pixels();
+        view->SetShowFileInfo(false);
+        const QImage nameOnly = Pixels();
+        view->SetShowFileInfo(true);
+        // The name's pixels are those that differ from the band's colour (the band stops
+        // short of the viewport's right edge).
+        const QRgb band = nameOnly.pixel(2, 3);
+        int nameRight = 0;
+        for (int y = 1; y < view->HeaderHeight() - 5; ++y) {
+            for (int x = 0; x < width - 10; ++x) {
+                nameRight = nameOnly.pixel(x, y) != band ? std::max(nameRight, x) : nameRight;
+            }
+        }
+        ASSERT_GT(nameRight, 60) << width;
+        const QRect nameArea(0, 1, nameRight + 4, view->HeaderHeight() - 6);
+        EXPECT_EQ(withInfo.copy(nameArea), nameOnly.copy(nameArea)) << width;
+        const QRect infoEnd(width - 40, 1, 30, view->HeaderHeight() - 6);
+        EXPECT_GT(ColoursIn(withInfo, infoEnd).size(), 1) << width;
+    }
+}
+
 TEST(FileInfo, SizeInWholeKilobytesWithThousandsSeparators) {
     Sandbox sandbox;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

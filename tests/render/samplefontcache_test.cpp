@@ -3,9 +3,9 @@
 #include <QStringList>
 
 #include "fakes/fakefonttable.h"
+#include "render/fontstyle.h"
 #include "render/lrucache.h"
 #include "render/samplefontcache.h"
-#include "render/fontstyle.h"
 
 TEST(LruCache, DropsTheEntryUsedLongestAgo) {
     TLruCache<int> cache(2);

@@ -20,6 +20,8 @@ constexpr QPoint kFolderBitmapAt(2, 1);
 constexpr int kGroupTextLeft = 20;
 constexpr QPoint kFontBitmapAt(10, 1);
 constexpr int kFontTextLeft = 30;
+// Room kept free at the right end of a font row, so that a shortened name ends in "…".
+constexpr int kFontTextRight = 4;
 
 }  // namespace
 
@@ -77,8 +79,11 @@ void TFavRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     } else {
         painter->drawPixmap(rect.topLeft() + kFontBitmapAt, fontBitmap_);
-        painter->drawText(QRect(rect.left() + kFontTextLeft, top, rect.width(), textHeight),
-                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
+        // A name longer than the pane is wide loses its end to "…" rather than being cut.
+        const int room = std::max(0, rect.width() - kFontTextLeft - kFontTextRight);
+        painter->drawText(QRect(rect.left() + kFontTextLeft, top, room, textHeight),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          painter->fontMetrics().elidedText(name, Qt::ElideRight, room));
     }
     if (option.state & QStyle::State_HasFocus) {
         painter->setPen(QPen(textColor, 1, Qt::DotLine));

@@ -31,8 +31,8 @@
 #include "platform/inifile.h"
 #include "platform/printer.h"
 #include "platform/services.h"
-#include "render/samplefontcache.h"
 #include "platform/uifont.h"
+#include "render/samplefontcache.h"
 
 namespace {
 
@@ -240,8 +240,8 @@ void TfPrint::LoadSettings() {
     sString_->SetColor(settings.textColor);
     sTitle_->SetColor(settings.titleColor);
     // The line height of the chosen size, in whole millimetres.
-    const QFont font(
-        platform::UiFont(QStringLiteral("Tahoma"), SheetFontSize(cbFontSize_->currentText().toStdString())));
+    const QFont font(platform::UiFont(QStringLiteral("Tahoma"),
+                                      SheetFontSize(cbFontSize_->currentText().toStdString())));
     seFontHeight_->setValue(
         static_cast<int>(QFontMetrics(font, this).height() * 25.4 / ScreenDpi()));
 }

@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QStringLiteral>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "catalogue/fontlist.h"
 #include "controls/centring.h"
@@ -35,7 +37,7 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
 // A page-sized picture at the screen's resolution, so point sizes come out as on screen.
 QImage ScreenPicture(int width, int height, int pixelsPerInch) {
     QImage picture(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(pixelsPerInch / kMetresPerInch + 0.5);
+    const int dotsPerMetre = static_cast<int>(std::lround(pixelsPerInch / kMetresPerInch));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     return picture;

@@ -19,7 +19,6 @@
 namespace platform {
 namespace {
 
-
 // Qt tells families apart that several foundries ship ("Nimbus Sans [urw]", "Nimbus Sans
 // [UKWN]"); the window system's list names each family once, without the foundry.
 QString FamilyWithoutFoundry(const QString& name) {
