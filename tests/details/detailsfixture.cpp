@@ -15,12 +15,6 @@ std::uint32_t Get32(const std::string& bytes, std::size_t at) {
            p[3];
 }
 
-void Put32(std::string& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + i] = static_cast<char>((value >> (24 - 8 * i)) & 0xFF);
-    }
-}
-
 }  // namespace
 
 DetailsFixture::DetailsFixture() {
@@ -42,23 +36,11 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 std::string CollectionOf(const std::vector<std::string>& files) {
-    std::string out = "ttcf";
-    out.append("\x00\x01\x00\x00", 4);
-    out.append(4 + 4 * files.size(), '\0');
-    Put32(out, 8, static_cast<std::uint32_t>(files.size()));
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        out.append((4 - out.size() % 4) % 4, '\0');
-        const auto base = static_cast<std::uint32_t>(out.size());
-        Put32(out, 12 + 4 * i, base);
-        const std::string face = ReadWholeFile(files[i]);
-        out += face;
-        const std::uint32_t tables = Get32(face, 4) >> 16;
-        for (std::uint32_t t = 0; t < tables; ++t) {
-            const std::size_t offsetAt = base + 12 + 16 * t + 8;
-            Put32(out, offsetAt, Get32(out, offsetAt) + base);
-        }
+    std::vector<std::string> fonts;
+    for (const std::string& file : files) {
+        fonts.push_back(ReadWholeFile(file));
     }
-    return out;
+    return testsupport::CollectionOfFonts(fonts);
 }
 
 std::uint32_t FaceOffsetIn(const std::string& collection, int index) {

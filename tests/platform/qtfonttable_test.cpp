@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "support/drawablefontbuilder.h"
 #include "support/sandbox.h"
+#include "support/truetypebuilder.h"
 
 namespace {
 
@@ -148,24 +150,34 @@ TEST_F(QtFontTableTest, SystemFontIsFoundByFullName) {
 }
 
 TEST(QtFontTableCollection, EveryFaceOfACollectionResolvesToItsOwnFamily) {
-    const std::string regular = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
-    const std::string bold = "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc";
-    if (!std::filesystem::exists(regular) || !std::filesystem::exists(bold)) {
-        GTEST_SKIP() << "fonts-noto-cjk is not installed";
-    }
+    using testsupport::DrawableFontBuilder;
     Sandbox sandbox;
+    const auto collection = [&](const std::string& name, const std::string& style) {
+        return sandbox.WriteFile(
+            "folder/" + name,
+            testsupport::CollectionOfFonts(
+                {DrawableFontBuilder("Duo Sans", style).Characters("H").Build(),
+                 DrawableFontBuilder("Duo Mono", style).Characters("H").Build()}));
+    };
     platform::QtFontTable table;
-    ASSERT_EQ(table.AddFontFile(regular), 0);
-    ASSERT_EQ(table.AddFontFile(bold), 0);
-    const platform::ResolvedFace kr = table.Resolve("Noto Sans CJK KR");
-    const platform::ResolvedFace hk = table.Resolve("noto sans mono cjk hk");
-    const platform::ResolvedFace krBold = table.Resolve("Noto Sans CJK KR Bold");
-    EXPECT_EQ(kr.family, "Noto Sans CJK KR");
-    EXPECT_EQ(kr.style, "Regular");
-    EXPECT_EQ(hk.family, "Noto Sans Mono CJK HK");
-    EXPECT_EQ(hk.style, "Regular");
-    EXPECT_EQ(krBold.family, "Noto Sans CJK KR");
-    EXPECT_EQ(krBold.style, "Bold");
+    ASSERT_EQ(table.AddFontFile(collection("Duo-Regular.ttc", "Regular")), 0);
+    ASSERT_EQ(table.AddFontFile(collection("Duo-Bold.ttc", "Bold")), 0);
+    const struct {
+        const char* faceName;
+        const char* family;
+        const char* style;
+    } cases[] = {
+        {"Duo Sans Regular", "Duo Sans", "Regular"},
+        {"duo mono regular", "Duo Mono", "Regular"},
+        {"Duo Sans Bold", "Duo Sans", "Bold"},
+        {"Duo Mono Bold", "Duo Mono", "Bold"},
+    };
+    for (const auto& c : cases) {
+        const platform::ResolvedFace face = table.Resolve(c.faceName);
+        EXPECT_TRUE(face.exact) << c.faceName;
+        EXPECT_EQ(face.family, c.family) << c.faceName;
+        EXPECT_EQ(face.style, c.style) << c.faceName;
+    }
 }
 
 }  // namespace

@@ -21,6 +21,20 @@ void Put32(std::string& out, std::uint32_t value) {
     Put16(out, value & 0xFFFF);
 }
 
+std::uint32_t Read32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
+    }
+    return value;
+}
+
+void Overwrite32(std::string& bytes, std::size_t at, std::uint32_t value) {
+    std::string field;
+    Put32(field, value);
+    bytes.replace(at, 4, field);
+}
+
 // Tags in the order a directory lists them; "name" is placed among them by sorting.
 std::vector<std::string> TableTags(std::uint16_t count, bool withName) {
     static const char* const kCommon[] = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head",
@@ -230,9 +244,7 @@ std::string CollectionBuilder::Build() const {
     for (std::size_t i = 0; i < faces_.size(); ++i) {
         out.append((4 - out.size() % 4) % 4, '\0');
         const auto base = static_cast<std::uint32_t>(out.size());
-        std::string offset;
-        Put32(offset, base);
-        out.replace(offsetsAt + 4 * i, 4, offset);
+        Overwrite32(out, offsetsAt + 4 * i, base);
         out += faces_[i].BuildAt(base);
     }
     if (truncateTo_ && *truncateTo_ < out.size()) {
@@ -243,6 +255,27 @@ std::string CollectionBuilder::Build() const {
 
 bool CollectionBuilder::Write(const std::string& path) const {
     return WriteBytes(path, Build());
+}
+
+std::string CollectionOfFonts(const std::vector<std::string>& fonts) {
+    std::string out = "ttcf";
+    Put32(out, 0x00010000);
+    Put32(out, static_cast<std::uint32_t>(fonts.size()));
+    const std::size_t offsetsAt = out.size();
+    out.append(4 * fonts.size(), '\0');
+    for (std::size_t i = 0; i < fonts.size(); ++i) {
+        out.append((4 - out.size() % 4) % 4, '\0');
+        const auto base = static_cast<std::uint32_t>(out.size());
+        Overwrite32(out, offsetsAt + 4 * i, base);
+        std::string face = fonts[i];
+        const std::uint32_t tableCount = Read32(face, 4) >> 16;
+        for (std::uint32_t t = 0; t < tableCount; ++t) {
+            const std::size_t offsetAt = kOffsetTableSize + kTableRecordSize * t + 8;
+            Overwrite32(face, offsetAt, Read32(face, offsetAt) + base);
+        }
+        out += face;
+    }
+    return out;
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {

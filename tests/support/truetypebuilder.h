@@ -92,6 +92,10 @@ private:
 
 bool WriteBytes(const std::string& path, const std::string& bytes);
 
+// A collection of whole fonts (the bytes of .ttf files, or what the builders write): each face
+// keeps its tables, their offsets moved to where the face lands in the collection.
+std::string CollectionOfFonts(const std::vector<std::string>& fonts);
+
 // Broken files, each named after what is wrong with it.
 namespace brokenfonts {
 std::string ShortOffsetTable();    // error 1
