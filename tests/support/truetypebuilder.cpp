@@ -35,6 +35,25 @@ void Overwrite32(std::string& bytes, std::size_t at, std::uint32_t value) {
     bytes.replace(at, 4, field);
 }
 
+// A collection header (tag, version 1.0, the face count it declares) and faceCount faces, each
+// as makeFace(index, base) lays it out for the offset where it lands.
+template <typename MakeFace>
+std::string Collection(std::string_view tag, std::uint32_t declared, std::size_t faceCount,
+                       MakeFace makeFace) {
+    std::string out(tag);
+    Put32(out, 0x00010000);
+    Put32(out, declared);
+    const std::size_t offsetsAt = out.size();
+    out.append(4 * faceCount, '\0');
+    for (std::size_t i = 0; i < faceCount; ++i) {
+        out.append((4 - out.size() % 4) % 4, '\0');
+        const auto base = static_cast<std::uint32_t>(out.size());
+        Overwrite32(out, offsetsAt + 4 * i, base);
+        out += makeFace(i, base);
+    }
+    return out;
+}
+
 // Tags in the order a directory lists them; "name" is placed among them by sorting.
 std::vector<std::string> TableTags(std::uint16_t count, bool withName) {
     static const char* const kCommon[] = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head",
@@ -235,18 +254,11 @@ CollectionBuilder& CollectionBuilder::TruncateTo(std::size_t size) {
 }
 
 std::string CollectionBuilder::Build() const {
-    std::string out = tag_.substr(0, 4);
-    out.resize(4, ' ');
-    Put32(out, 0x00010000);
-    Put32(out, declared_.value_or(static_cast<std::uint32_t>(faces_.size())));
-    const std::size_t offsetsAt = out.size();
-    out.append(4 * faces_.size(), '\0');
-    for (std::size_t i = 0; i < faces_.size(); ++i) {
-        out.append((4 - out.size() % 4) % 4, '\0');
-        const auto base = static_cast<std::uint32_t>(out.size());
-        Overwrite32(out, offsetsAt + 4 * i, base);
-        out += faces_[i].BuildAt(base);
-    }
+    std::string tag = tag_.substr(0, 4);
+    tag.resize(4, ' ');
+    std::string out = Collection(
+        tag, declared_.value_or(static_cast<std::uint32_t>(faces_.size())), faces_.size(),
+        [&](std::size_t i, std::uint32_t base) { return faces_[i].BuildAt(base); });
     if (truncateTo_ && *truncateTo_ < out.size()) {
         out.resize(*truncateTo_);
     }
@@ -258,24 +270,16 @@ bool CollectionBuilder::Write(const std::string& path) const {
 }
 
 std::string CollectionOfFonts(const std::vector<std::string>& fonts) {
-    std::string out = "ttcf";
-    Put32(out, 0x00010000);
-    Put32(out, static_cast<std::uint32_t>(fonts.size()));
-    const std::size_t offsetsAt = out.size();
-    out.append(4 * fonts.size(), '\0');
-    for (std::size_t i = 0; i < fonts.size(); ++i) {
-        out.append((4 - out.size() % 4) % 4, '\0');
-        const auto base = static_cast<std::uint32_t>(out.size());
-        Overwrite32(out, offsetsAt + 4 * i, base);
+    const auto count = static_cast<std::uint32_t>(fonts.size());
+    return Collection("ttcf", count, fonts.size(), [&](std::size_t i, std::uint32_t base) {
         std::string face = fonts[i];
         const std::uint32_t tableCount = Read32(face, 4) >> 16;
         for (std::uint32_t t = 0; t < tableCount; ++t) {
             const std::size_t offsetAt = kOffsetTableSize + kTableRecordSize * t + 8;
             Overwrite32(face, offsetAt, Read32(face, offsetAt) + base);
         }
-        out += face;
-    }
-    return out;
+        return face;
+    });
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
