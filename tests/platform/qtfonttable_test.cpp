@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/linux/fontconfigfontchange.h"
 #include "support/drawablefontbuilder.h"
 #include "support/sandbox.h"
 #include "support/truetypebuilder.h"
@@ -178,6 +179,33 @@ TEST(QtFontTableCollection, EveryFaceOfACollectionResolvesToItsOwnFamily) {
         EXPECT_EQ(face.family, c.family) << c.faceName;
         EXPECT_EQ(face.style, c.style) << c.faceName;
     }
+}
+
+// Installing or uninstalling changes fontconfig's font set; the next listing of the screen
+// fonts follows it, and the files the table added stay listed.
+TEST(QtFontTableFamilies, FollowAFontChange) {
+    using testsupport::DrawableFontBuilder;
+    Sandbox sandbox;
+    const auto has = [](const std::vector<std::string>& families, const std::string& family) {
+        return std::find(families.begin(), families.end(), family) != families.end();
+    };
+    platform::FontconfigFontChange fontChange;
+    platform::QtFontTable table;
+    const std::string kept = sandbox.WriteFile(
+        "work/Kept.ttf", DrawableFontBuilder("Kept Sans", "Regular").Characters("H").Build());
+    ASSERT_EQ(table.AddFontFile(kept), 0);
+    const std::string gone = sandbox.FontsFolder() + "/Gone.ttf";
+    ASSERT_TRUE(DrawableFontBuilder("Gone Sans", "Regular").Characters("H").Write(gone));
+    fontChange.Broadcast();
+    const std::vector<std::string> before = table.Families();
+    EXPECT_TRUE(has(before, "Gone Sans"));
+    EXPECT_TRUE(has(before, "Kept Sans"));
+
+    std::filesystem::remove(gone);
+    fontChange.Broadcast();
+    const std::vector<std::string> after = table.Families();
+    EXPECT_FALSE(has(after, "Gone Sans"));
+    EXPECT_TRUE(has(after, "Kept Sans"));
 }
 
 }  // namespace

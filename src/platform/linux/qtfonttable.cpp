@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 #include "platform/errorcodes.h"
@@ -81,7 +82,41 @@ int CheckReadable(const std::string& path) {
     return 0;
 }
 
+// The fontconfig generation Qt's font database was last read from, process-wide as that
+// database is; set when the first table is made, which is before any font command runs.
+std::optional<unsigned> qtFontsGeneration;
+
+// Qt reads the system's fonts once and again only after an application font goes away, so a
+// font installed or uninstalled since then would still be missing from, or stay in, its
+// list: register a file a second time and drop that registration. The table's own file is
+// the first choice; then the system's, as some (bitmap fonts) Qt does not take.
+void MakeQtReadFontsAgain(const std::string& ownFile) {
+    constexpr std::size_t kMostTries = 16;
+    std::vector<std::string> files;
+    if (!ownFile.empty()) {
+        files.push_back(ownFile);
+    }
+    const FcFontSet* system = FcConfigGetFonts(nullptr, FcSetSystem);
+    for (int i = 0; system != nullptr && i < system->nfont && files.size() < kMostTries; ++i) {
+        files.push_back(PatternString(system->fonts[i], FC_FILE));
+    }
+    for (const std::string& file : files) {
+        const int id = QFontDatabase::addApplicationFont(QString::fromStdString(file));
+        if (id >= 0) {
+            QFontDatabase::removeApplicationFont(id);
+            return;
+        }
+    }
+}
+
 }  // namespace
+
+QtFontTable::QtFontTable() {
+    if (!qtFontsGeneration) {
+        FontconfigState::EnsureCurrent();
+        qtFontsGeneration = FontconfigState::Generation();
+    }
+}
 
 QtFontTable::~QtFontTable() {
     for (const auto& [path, file] : addedFiles_) {
@@ -125,6 +160,7 @@ bool QtFontTable::RemoveFontFile(const std::string& path) {
 }
 
 std::vector<std::string> QtFontTable::Families() {
+    EnsureQtFontsCurrent();
     std::vector<std::string> families;
     QSet<QString> seen;
     for (const QString& name : QFontDatabase::families()) {
@@ -207,6 +243,16 @@ void QtFontTable::EnsureSystemIndex() {
     }
     systemGeneration_ = FontconfigState::Generation();
     systemBuilt_ = true;
+}
+
+void QtFontTable::EnsureQtFontsCurrent() {
+    FontconfigState::EnsureCurrent();
+    const unsigned generation = FontconfigState::Generation();
+    if (qtFontsGeneration && *qtFontsGeneration != generation) {
+        MakeQtReadFontsAgain(addedFiles_.empty() ? std::string{} : addedFiles_.begin()->first);
+        familiesBuilt_ = false;
+    }
+    qtFontsGeneration = generation;
 }
 
 void QtFontTable::EnsureFamilyIndex() {

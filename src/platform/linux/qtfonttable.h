@@ -12,7 +12,7 @@ namespace platform {
 // names resolve through fontconfig's view of each face, which is also how Qt registered it.
 class QtFontTable : public FontTable {
 public:
-    QtFontTable() = default;
+    QtFontTable();
     ~QtFontTable() override;
     QtFontTable(const QtFontTable&) = delete;
     QtFontTable& operator=(const QtFontTable&) = delete;
@@ -37,6 +37,7 @@ private:
     void ForgetFileFaces(const std::string& path, const AddedFile& file);
     void EnsureSystemIndex();
     void EnsureFamilyIndex();
+    void EnsureQtFontsCurrent();
 
     std::unordered_map<std::string, AddedFile> addedFiles_;
     // Several added files may carry the same full name; the latest added wins, as a lookup
