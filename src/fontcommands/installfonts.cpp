@@ -9,8 +9,6 @@
 #include "platform/filesystem.h"
 #include "platform/services.h"
 
-namespace {}  // namespace
-
 int TInstallFonts::Run(int focusedIndex) {
     if (context_.viewList.GetCount() == 0 || context_.fontList.Mode() != flmFolders) {
         return 0;

@@ -91,19 +91,21 @@ std::optional<unsigned> qtFontsGeneration;
 // list: register a file a second time and drop that registration. The table's own file is
 // the first choice; then the system's, as some (bitmap fonts) Qt does not take.
 void MakeQtReadFontsAgain(const std::string& ownFile) {
-    constexpr std::size_t kMostTries = 16;
-    std::vector<std::string> files;
-    if (!ownFile.empty()) {
-        files.push_back(ownFile);
-    }
-    const FcFontSet* system = FcConfigGetFonts(nullptr, FcSetSystem);
-    for (int i = 0; system != nullptr && i < system->nfont && files.size() < kMostTries; ++i) {
-        files.push_back(PatternString(system->fonts[i], FC_FILE));
-    }
-    for (const std::string& file : files) {
+    constexpr int kMostSystemTries = 16;
+    const auto registerAndDrop = [](const std::string& file) {
         const int id = QFontDatabase::addApplicationFont(QString::fromStdString(file));
         if (id >= 0) {
             QFontDatabase::removeApplicationFont(id);
+        }
+        return id >= 0;
+    };
+    if (!ownFile.empty() && registerAndDrop(ownFile)) {
+        return;
+    }
+    const FcFontSet* system = FcConfigGetFonts(nullptr, FcSetSystem);
+    const int tries = system != nullptr ? std::min(system->nfont, kMostSystemTries) : 0;
+    for (int i = 0; i < tries; ++i) {
+        if (registerAndDrop(PatternString(system->fonts[i], FC_FILE))) {
             return;
         }
     }
